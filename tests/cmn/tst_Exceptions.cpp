@@ -1,0 +1,141 @@
+#include "support/TestRegistry.h"
+
+#include "cmn/BaseException.h"
+#include "cmn/CommonExceptions.h"
+#include "cmn/ErrorCode.h"
+#include "cmn/ErrorMessages.h"
+#include "cmn/FileSystemException.h"
+#include "cmn/SystemErrorException.h"
+#include "cmn/db/SqlException.h"
+
+#include <QTest>
+
+#include <cstring>
+
+class ExceptionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void errorCodeLayout()
+    {
+        const std::uint32_t code = cmn::MakeErrorCode(57, cmn::Facility::System, 0x12345);
+        QCOMPARE(code, 0x39052345u);
+        QCOMPARE(cmn::CodeOf(code), 57u);
+        QCOMPARE(cmn::FacilityOf(code), 5u);
+        QCOMPARE(cmn::DetailOf(code), 0x2345u);
+    }
+
+    void messageTable_data()
+    {
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no error") << 0u << "No error";
+        QTest::newRow("no free space") << 57u << "There is no free space left on the device";
+        QTest::newRow("sql") << 101u << "An error occurred while working with SQL database.";
+        QTest::newRow("shared manifest text") << 65u << "Can't open backup: Parsing Manifest.mbdb error occur";
+        QTest::newRow("last entry") << 253u << "Apple MobileMe or iCloud error";
+        QTest::newRow("gap in the table") << 12u << "Unexpected error: 12. Please contact our development team.";
+        QTest::newRow("above the table") << 300u << "Unexpected error: 300. Please contact our development team.";
+    }
+
+    void messageTable()
+    {
+        QFETCH(uint, code);
+        QFETCH(QString, message);
+        QCOMPARE(QString::fromStdString(cmn::GetErrorMessage(code)), message);
+    }
+
+    void linkMessagesAreFilledIn()
+    {
+        const QString download = QString::fromStdString(cmn::GetErrorMessage(91));
+        QVERIFY(!download.contains("%1"));
+        QVERIFY(download.contains("<a href=\"https://"));
+        QVERIFY(QString::fromStdString(cmn::GetErrorMessage(98)).endsWith("https://www.icloud.com"));
+    }
+
+    void emptyLogTextTakesUserText()
+    {
+        const cmn::BaseException exception(CMN_SOURCE_LOCATION, 4, "user text", "");
+        QCOMPARE(exception.GetLogText(), std::string("user text"));
+        QCOMPARE(exception.GetUserText(), std::string("user text"));
+        QCOMPARE(std::string(exception.what()), std::string("user text"));
+    }
+
+    void locationIsTheQualifiedFunction()
+    {
+        const ulq::cmn::FileSystemCriticalException exception(CMN_SOURCE_LOCATION, "user", L"/tmp/x", "log");
+        QCOMPARE(exception.GetLocation().function, "ExceptionsTest::locationIsTheQualifiedFunction");
+        QVERIFY(exception.GetLocation().line > 0);
+        QCOMPARE(exception.GetLogText(), std::string("log"));
+        QCOMPARE(exception.GetPath(), std::wstring(L"/tmp/x"));
+        QCOMPARE(exception.GetErrorCode(), 0u);
+    }
+
+    void systemErrorMapping_data()
+    {
+        QTest::addColumn<uint>("systemError");
+        QTest::addColumn<uint>("expectedCode");
+        QTest::newRow("file exists") << 80u << 55u;
+        QTest::newRow("invalid parameter") << 87u << 2u;
+        QTest::newRow("disk full") << 112u << 57u;
+        QTest::newRow("other keeps the given code") << 5u << 50u;
+    }
+
+    void systemErrorMapping()
+    {
+        QFETCH(uint, systemError);
+        QFETCH(uint, expectedCode);
+        const cmn::SystemErrorException exception(CMN_SOURCE_LOCATION, 50, "Can't write", systemError);
+        QCOMPARE(cmn::CodeOf(exception.GetErrorCode()), expectedCode);
+        QCOMPARE(cmn::FacilityOf(exception.GetErrorCode()), 5u);
+        QCOMPARE(cmn::DetailOf(exception.GetErrorCode()), systemError);
+        QCOMPARE(exception.GetSystemError(), systemError);
+        QCOMPARE(exception.GetUserText(), std::string("Can't write"));
+    }
+
+    void systemErrorLogText()
+    {
+        const cmn::SystemErrorException known(CMN_SOURCE_LOCATION, 50, "Can't write", 2);
+        QCOMPARE(QString::fromStdString(known.GetLogText()),
+                 QString("User message: Can't write. System error code: 0x2. System error message: %1")
+                     .arg(std::strerror(2)));
+
+        const cmn::SystemErrorException unknown(CMN_SOURCE_LOCATION, 50, "Can't write", 0xBEEF);
+        QCOMPARE(unknown.GetLogText(), std::string("User message: Can't write. System error code: 0xbeef. "
+                                                   "System error message: Failed to get message from error code beef"));
+    }
+
+    void sqlException_data()
+    {
+        QTest::addColumn<int>("sqlError");
+        QTest::addColumn<QString>("logText");
+        QTest::newRow("open failure") << 6 << "An error occurred while working with SQL database.";
+        QTest::newRow("query failure") << 31 << "An error occurred while working with SQL database.";
+        QTest::newRow("disk full") << 13 << "There is no free space left on the device";
+        QTest::newRow("cannot open") << 14 << "The system cannot open database file.";
+    }
+
+    void sqlException()
+    {
+        QFETCH(int, sqlError);
+        QFETCH(QString, logText);
+        const cmn::db::SqlException exception(CMN_SOURCE_LOCATION, sqlError, "Can't select from DB: x");
+        QCOMPARE(QString::fromStdString(exception.GetLogText()), logText);
+        QCOMPARE(exception.GetErrorCode(), cmn::MakeErrorCode(sqlError, cmn::Facility::Sql));
+        QCOMPARE(exception.GetUserText(), std::string("Can't select from DB: x"));
+    }
+
+    void commonExceptionsCarryNoCode()
+    {
+        const ulq::cmn::CommonException common(CMN_SOURCE_LOCATION, "failed");
+        const cmn::PlugInCommonException plugIn(CMN_SOURCE_LOCATION, "Can't open file", "log");
+        QCOMPARE(common.GetErrorCode(), 0u);
+        QCOMPARE(common.GetLogText(), std::string("failed"));
+        QCOMPARE(plugIn.GetErrorCode(), 0u);
+        QCOMPARE(plugIn.GetLogText(), std::string("log"));
+    }
+};
+
+MAPS_TEST_CLASS(ExceptionsTest);
+
+#include "tst_Exceptions.moc"

@@ -1,0 +1,11 @@
+#include "TestRegistry.h"
+
+namespace test {
+
+std::vector<TestFactory>& RegisteredTests()
+{
+    static std::vector<TestFactory> tests;
+    return tests;
+}
+
+} // namespace test
