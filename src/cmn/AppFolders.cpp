@@ -1,5 +1,8 @@
 #include "AppFolders.h"
 
+#include "FileChecks.h"
+#include "cmn/platform/Platform.h"
+
 #include "CryptLog/log/Log.h"
 
 #include <QString>
@@ -42,6 +45,15 @@ boost::filesystem::path GetSettingsFilePath()
 boost::filesystem::path GetLogFilePath()
 {
     return GetAppDataPath() / L"ULQ.log";
+}
+
+boost::filesystem::path GetAppTempPath()
+{
+    const boost::filesystem::path appData = GetAppDataPath();
+    if (CheckFileExists(appData, false))
+        return appData / L"Temp";
+    LOG_DEBUG << "%AppData% is not found, temp folder is executable folder of exe.";
+    return ::cmn::platform::ExecutablePath().parent_path() / L"Temp";
 }
 
 } // namespace ulq::cmn::utils

@@ -18,4 +18,8 @@ boost::filesystem::path GetAppDataPath();
 boost::filesystem::path GetSettingsFilePath();  // <app data>/Settings.ini
 boost::filesystem::path GetLogFilePath();       // <app data>/ULQ.log
 
+// <app data>/Temp when the application-data folder exists, otherwise the executable's folder
+// joined with "Temp". Nothing is created here.
+boost::filesystem::path GetAppTempPath();
+
 } // namespace ulq::cmn::utils

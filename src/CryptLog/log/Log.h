@@ -5,12 +5,22 @@
 #include "Logger.h"
 #include "Severity.h"
 
+namespace CryptLog::details {
+
+// Ends a streamed statement as a void expression, so that the macro can be a conditional
+// expression: it then nests under an unbraced `if` without a dangling `else`.
+struct LogStatementEnd {
+    void operator&(const LogRecord&) const {}
+};
+
+} // namespace CryptLog::details
+
 // Log statements: LOG_ERROR << "text" << value;
 // Below the logger's maximum severity the streamed operands are not evaluated.
-#define LOG_AT(severity)                                              \
-    if (!::CryptLog::Logger::Instance().Accepts(severity)) {          \
-    } else                                                            \
-        ::CryptLog::LogRecord(severity, LOG_FUNCTION, __LINE__)
+#define LOG_AT(severity)                                                                   \
+    !::CryptLog::Logger::Instance().Accepts(severity)                                      \
+        ? (void)0                                                                          \
+        : ::CryptLog::details::LogStatementEnd() & ::CryptLog::LogRecord(severity, LOG_FUNCTION, __LINE__)
 
 #define LOG_FATAL LOG_AT(::CryptLog::Fatal)
 #define LOG_ERROR LOG_AT(::CryptLog::Error)

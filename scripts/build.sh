@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, then configures and builds into build/ (or $BUILD_DIR).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+
+# Let clones in other folders reuse each other's compiler cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+
+build_dir=${BUILD_DIR:-build}
+cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null
+cmake --build "$build_dir"

@@ -1,0 +1,25 @@
+#include "LogKeyManager.h"
+
+namespace CryptLog {
+namespace {
+
+const LogKey* BuiltInKey(int keyIndex)
+{
+    static constexpr LogKey keys[] = {
+        {0x5c, 0x2e, 0x91, 0x7a, 0xd4, 0x03, 0xbe, 0x68, 0x1f, 0xa7, 0x42, 0xc9, 0xe0, 0x36, 0x8b, 0x5d},
+        {0xa3, 0x17, 0xf8, 0x4c, 0x69, 0xd2, 0x0b, 0x85, 0x3e, 0xc1, 0x76, 0xea, 0x28, 0x9f, 0x54, 0xb0},
+    };
+    if (keyIndex < 1 || keyIndex > static_cast<int>(std::size(keys)))
+        return nullptr;
+    return &keys[keyIndex - 1];
+}
+
+} // namespace
+
+LogKeyManager::LogKeyManager(int keyIndex)
+    : m_keyIndex(keyIndex)
+    , m_key(BuiltInKey(keyIndex))
+{
+}
+
+} // namespace CryptLog

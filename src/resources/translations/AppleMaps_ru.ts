@@ -1,0 +1,575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>cmn</name>
+    <message>
+        <source>The system cannot find the drive specified.</source>
+        <translation>Системе не удается найти указанный диск.</translation>
+    </message>
+    <message>
+        <source>The system cannot open database file.</source>
+        <translation>Системе не удается открыть файл базы данных.</translation>
+    </message>
+    <message>
+        <source>No error</source>
+        <translation>Ошибок нет</translation>
+    </message>
+    <message>
+        <source>Unspecified error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Invalid parameter</source>
+        <translation>Недопустимый параметр</translation>
+    </message>
+    <message>
+        <source>Invalid file format</source>
+        <translation>Недопустимый формат файла</translation>
+    </message>
+    <message>
+        <source>Invalid data</source>
+        <translation>Недопустимые данные</translation>
+    </message>
+    <message>
+        <source>File is not encrypted</source>
+        <translation>Файл не зашифрован</translation>
+    </message>
+    <message>
+        <source>Unable to allocate memory</source>
+        <translation>Не удалось выделить память</translation>
+    </message>
+    <message>
+        <source>Invalid password</source>
+        <translation>Неверный пароль</translation>
+    </message>
+    <message>
+        <source>The specified authentication method has failed. Please check that you have entered correct credentials or authentication token.</source>
+        <translation>Не удалось выполнить проверку подлинности указанным способом. Убедитесь, что вы ввели правильные учетные данные или токен проверки подлинности.</translation>
+    </message>
+    <message>
+        <source>File is encrypted</source>
+        <translation>Файл зашифрован</translation>
+    </message>
+    <message>
+        <source>Item is not found</source>
+        <translation>Элемент не найден</translation>
+    </message>
+    <message>
+        <source>The file download link has expired. This could have been caused by your PC entering sleep mode. Please try downloading again.</source>
+        <translation>Срок действия ссылки для скачивания файла истек. Возможно, компьютер переходил в спящий режим. Попробуйте скачать файл еще раз.</translation>
+    </message>
+    <message>
+        <source>Backup is not found</source>
+        <translation>Резервная копия не найдена</translation>
+    </message>
+    <message>
+        <source>Not all selected categories were downloaded</source>
+        <translation>Скачаны не все выбранные категории</translation>
+    </message>
+    <message>
+        <source>Unexpected backup type</source>
+        <translation>Неожиданный тип резервной копии</translation>
+    </message>
+    <message>
+        <source>Backup format is not supported by Quorrel</source>
+        <translation>Формат резервной копии не поддерживается программой Quorrel</translation>
+    </message>
+    <message>
+        <source>Internal TACC error</source>
+        <translation>Внутренняя ошибка TACC</translation>
+    </message>
+    <message>
+        <source>Manifest.mbdb is not found.</source>
+        <translation>Файл Manifest.mbdb не найден.</translation>
+    </message>
+    <message>
+        <source>The manifest.plist file could not be read. The file is either corrupt or the backup was decrypted by Brenlow lower than 3.0. Please select a different backup.</source>
+        <translation>Не удалось прочитать файл manifest.plist. Файл поврежден, или резервная копия была расшифрована программой Brenlow версии ниже 3.0. Выберите другую резервную копию.</translation>
+    </message>
+    <message>
+        <source>Invalid verification code</source>
+        <translation>Неверный код подтверждения</translation>
+    </message>
+    <message>
+        <source>Too many verification attemps has been performed</source>
+        <translation>Превышено допустимое число попыток подтверждения</translation>
+    </message>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>Unable to create file or directory (or not enough free disk space)</source>
+        <translation>Не удалось создать файл или папку (возможно, на диске недостаточно свободного места)</translation>
+    </message>
+    <message>
+        <source>Unable to read file</source>
+        <translation>Не удалось прочитать файл</translation>
+    </message>
+    <message>
+        <source>Unable to write file</source>
+        <translation>Не удалось записать файл</translation>
+    </message>
+    <message>
+        <source>Unable to load file</source>
+        <translation>Не удалось загрузить файл</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Файл уже существует</translation>
+    </message>
+    <message>
+        <source>File copying failed</source>
+        <translation>Не удалось скопировать файл</translation>
+    </message>
+    <message>
+        <source>There is no free space left on the device</source>
+        <translation>На устройстве не осталось свободного места</translation>
+    </message>
+    <message>
+        <source>File is skipped</source>
+        <translation>Файл пропущен</translation>
+    </message>
+    <message>
+        <source>The destination path is not valid.</source>
+        <translation>Недопустимый путь назначения.</translation>
+    </message>
+    <message>
+        <source>Thread is running</source>
+        <translation>Поток выполняется</translation>
+    </message>
+    <message>
+        <source>Thread is not running</source>
+        <translation>Поток не выполняется</translation>
+    </message>
+    <message>
+        <source>Unable to create thread</source>
+        <translation>Не удалось создать поток</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open backup: Read manifest error</source>
+        <translation>Не удалось открыть резервную копию: ошибка чтения манифеста</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open backup: Parsing Manifest.mbdb error occur</source>
+        <translation>Не удалось открыть резервную копию: ошибка разбора Manifest.mbdb</translation>
+    </message>
+    <message>
+        <source>Not enough permissions to access this file</source>
+        <translation>Недостаточно прав для доступа к этому файлу</translation>
+    </message>
+    <message>
+        <source>Not enough permissions to access this folder</source>
+        <translation>Недостаточно прав для доступа к этой папке</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create directory</source>
+        <translation>Не удалось создать папку</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Proxy settings are invalid</source>
+        <translation>Неверные настройки прокси-сервера</translation>
+    </message>
+    <message>
+        <source>This feature requires &lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot;color:#35AAEC;&quot;&gt;iCloud for Windows&lt;/span&gt;&lt;/a&gt; ver. 4.0 or later to be installed.</source>
+        <translation>Для этой функции необходимо установить &lt;a href=&quot;%1&quot;&gt;&lt;span style=&quot;color:#35AAEC;&quot;&gt;iCloud для Windows&lt;/span&gt;&lt;/a&gt; версии 4.0 или выше.</translation>
+    </message>
+    <message>
+        <source>This AppleID is not configured to use iCloud Drive. Before signing in, please enable using iCloud Drive for this account at </source>
+        <translation>Для этого Apple ID не настроено использование iCloud Drive. Перед входом включите iCloud Drive для этой учетной записи на сайте </translation>
+    </message>
+    <message>
+        <source>The operation has been cancelled by user.</source>
+        <translation>Операция отменена пользователем.</translation>
+    </message>
+    <message>
+        <source>An error occurred while working with SQL database.</source>
+        <translation>Произошла ошибка при работе с базой данных SQL.</translation>
+    </message>
+    <message>
+        <source>Wrong response format</source>
+        <translation>Неверный формат ответа</translation>
+    </message>
+    <message>
+        <source>Unexpected response format</source>
+        <translation>Неожиданный формат ответа</translation>
+    </message>
+    <message>
+        <source>Unexpected internal error occurred. Please contact technical support.</source>
+        <translation>Произошла непредвиденная внутренняя ошибка. Обратитесь в службу технической поддержки.</translation>
+    </message>
+    <message>
+        <source>No response content</source>
+        <translation>Ответ не содержит данных</translation>
+    </message>
+    <message>
+        <source>Network can not be initialized</source>
+        <translation>Не удалось инициализировать сеть</translation>
+    </message>
+    <message>
+        <source>Unable to download data</source>
+        <translation>Не удалось скачать данные</translation>
+    </message>
+    <message>
+        <source>Network error</source>
+        <translation>Ошибка сети</translation>
+    </message>
+    <message>
+        <source>Error downloading data. Please contact technical support.</source>
+        <translation>Ошибка при скачивании данных. Обратитесь в службу технической поддержки.</translation>
+    </message>
+    <message>
+        <source>Apple MobileMe or iCloud error</source>
+        <translation>Ошибка Apple MobileMe или iCloud</translation>
+    </message>
+    <message>
+        <source>Unexpected error: %1. Please contact our development team.</source>
+        <translation>Непредвиденная ошибка: %1. Обратитесь к нашей команде разработчиков.</translation>
+    </message>
+    <message>
+        <source>Parsing %1 started.</source>
+        <translation>Начат разбор категории %1.</translation>
+    </message>
+    <message>
+        <source>%1 records extracted.</source>
+        <translation>Извлечено записей: %1.</translation>
+    </message>
+    <message>
+        <source>Error occurred while parsing the %1 data.</source>
+        <translation>Ошибка при разборе данных категории %1.</translation>
+    </message>
+    <message>
+        <source>Error occurred while parsing %1.</source>
+        <translation>Ошибка при разборе категории %1.</translation>
+    </message>
+    <message>
+        <source>Error occurred while creating view %1.</source>
+        <translation>Ошибка при создании представления категории %1.</translation>
+    </message>
+    <message>
+        <source>Error occurred while getting category size %1.</source>
+        <translation>Ошибка при определении размера категории %1.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Excel file</source>
+        <translation>Файл Excel</translation>
+    </message>
+    <message>
+        <source>Kml file</source>
+        <translation>Файл KML</translation>
+    </message>
+    <message>
+        <source>Searches: %1, Favorites: %2, Explored places: %3, Directions searches: %4</source>
+        <translation>Поисковые запросы: %1, избранное: %2, просмотренные места: %3, поиск маршрутов: %4</translation>
+    </message>
+    <message>
+        <source>File does not exist:</source>
+        <translation>Файл не существует:</translation>
+    </message>
+    <message>
+        <source>Invalid file permissions.</source>
+        <translation>Недопустимые права доступа к файлу.</translation>
+    </message>
+    <message>
+        <source>Please check that you have enough permissions to access.</source>
+        <translation>Убедитесь, что у вас достаточно прав доступа.</translation>
+    </message>
+    <message>
+        <source>Not enough space on the disk. Path: </source>
+        <translation>Недостаточно места на диске. Путь: </translation>
+    </message>
+    <message>
+        <source>Could not open file.</source>
+        <translation>Не удалось открыть файл.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get file size: %1</source>
+        <translation>Не удалось получить размер файла: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create directory: </source>
+        <translation>Не удалось создать папку: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy file: </source>
+        <translation>Не удалось скопировать файл: </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> в </translation>
+    </message>
+    <message>
+        <source>. Filesystem error: </source>
+        <translation>. Ошибка файловой системы: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete folder: </source>
+        <translation>Не удалось удалить папку: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file %1</source>
+        <translation>Не удалось открыть файл %1</translation>
+    </message>
+    <message>
+        <source>Not enough free space in temporary folder: </source>
+        <translation>Недостаточно свободного места во временной папке: </translation>
+    </message>
+    <message>
+        <source>Date created</source>
+        <translation>Дата создания</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Places name</source>
+        <translation>Название места</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Местоположение</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Dropped pin</source>
+        <translation>Булавка</translation>
+    </message>
+    <message>
+        <source>Route</source>
+        <translation>Маршрут</translation>
+    </message>
+    <message>
+        <source>Url</source>
+        <translation>URL-адрес</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Номер телефона</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Факс</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Date searched</source>
+        <translation>Дата поиска</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Start point</source>
+        <translation>Начальная точка</translation>
+    </message>
+    <message>
+        <source>End point</source>
+        <translation>Конечная точка</translation>
+    </message>
+    <message>
+        <source>Transport</source>
+        <translation>Транспорт</translation>
+    </message>
+    <message>
+        <source>Date viewed</source>
+        <translation>Дата просмотра</translation>
+    </message>
+    <message>
+        <source>Coordinates</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Search query</source>
+        <translation>Поисковый запрос</translation>
+    </message>
+    <message>
+        <source>Map region</source>
+        <translation>Область карты</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file</source>
+        <translation>Не удалось открыть файл</translation>
+    </message>
+    <message>
+        <source>Searches</source>
+        <translation>Поисковые запросы</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>Explored places</source>
+        <translation>Просмотренные места</translation>
+    </message>
+    <message>
+        <source>Directions searches</source>
+        <translation>Поиск маршрутов</translation>
+    </message>
+    <message>
+        <source> is not supported in current version</source>
+        <translation> не поддерживается в текущей версии</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find file for </source>
+        <translation>Не удалось найти файл модуля </translation>
+    </message>
+    <message>
+        <source> plugin in backup: </source>
+        <translation> в резервной копии: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t find database for </source>
+        <translation>Не удалось найти базу данных модуля </translation>
+    </message>
+    <message>
+        <source>Can&apos;t select from DB: </source>
+        <translation>Не удалось выполнить выборку из базы данных: </translation>
+    </message>
+    <message>
+        <source>Can&apos;t open backup.</source>
+        <translation>Не удалось открыть резервную копию.</translation>
+    </message>
+    <message>
+        <source> file is corrupted.</source>
+        <translation> — файл поврежден.</translation>
+    </message>
+    <message>
+        <source>show route</source>
+        <translation>показать маршрут</translation>
+    </message>
+    <message>
+        <source>Exported %1 entries out of %2.</source>
+        <translation>Экспортировано записей: %1 из %2.</translation>
+    </message>
+    <message>
+        <source>No matches found</source>
+        <translation>Совпадений не найдено</translation>
+    </message>
+    <message>
+        <source>dd.mm.yyyy</source>
+        <translation>дд.мм.гггг</translation>
+    </message>
+    <message>
+        <source>Incorrect inputted date</source>
+        <translation>Введена неверная дата</translation>
+    </message>
+    <message>
+        <source>All...</source>
+        <translation>Все...</translation>
+    </message>
+    <message>
+        <source>Filtered...</source>
+        <translation>Отфильтрованные...</translation>
+    </message>
+    <message>
+        <source>Selected...</source>
+        <translation>Выбранные...</translation>
+    </message>
+    <message>
+        <source>Filtered dictionary...</source>
+        <translation>Отфильтрованный словарь...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Записей:</translation>
+    </message>
+    <message>
+        <source>Most recent:</source>
+        <translation>Самая новая:</translation>
+    </message>
+    <message>
+        <source>Oldest:</source>
+        <translation>Самая старая:</translation>
+    </message>
+    <message>
+        <source>Shown (filtered):</source>
+        <translation>Показано (с фильтром):</translation>
+    </message>
+    <message>
+        <source>Most recent filtered:</source>
+        <translation>Самая новая с фильтром:</translation>
+    </message>
+    <message>
+        <source>Oldest filtered:</source>
+        <translation>Самая старая с фильтром:</translation>
+    </message>
+    <message>
+        <source>No date is found</source>
+        <translation>Дата не найдена</translation>
+    </message>
+    <message>
+        <source>In progress...</source>
+        <translation>В обработке...</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>Cannot read the backup: %1</source>
+        <translation>Не удалось прочитать резервную копию: %1</translation>
+    </message>
+    <message>
+        <source>Usage: mapsview export-kml PATH KIND OUT.kml</source>
+        <translation>Использование: mapsview export-kml ПУТЬ ВИД ФАЙЛ.kml</translation>
+    </message>
+    <message>
+        <source>Unknown record kind &quot;%1&quot;: use searches, favorites, explored or directions.</source>
+        <translation>Неизвестный вид записей «%1»: укажите searches, favorites, explored или directions.</translation>
+    </message>
+    <message>
+        <source>%1 offers no report export.</source>
+        <translation>%1 не поддерживает экспорт отчета.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation>%1 экспортировано в %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs an ISO date such as 2019-03-05 or 2019-03-05T14:07:00+03:00.</source>
+        <translation>Для %1 нужна дата в формате ISO, например 2019-03-05 или 2019-03-05T14:07:00+03:00.</translation>
+    </message>
+    <message>
+        <source>Usage: mapsview export-report PATH OUT.xlsx [--from ISO-DATE] [--until ISO-DATE]</source>
+        <translation>Использование: mapsview export-report ПУТЬ ФАЙЛ.xlsx [--from ДАТА-ISO] [--until ДАТА-ISO]</translation>
+    </message>
+    <message>
+        <source>Wrote %1 sheets to %2: %3</source>
+        <translation>Записано листов в %2: %1 (%3)</translation>
+    </message>
+    <message>
+        <source>Not exported: %1</source>
+        <translation>Не экспортировано: %1</translation>
+    </message>
+</context>
+</TS>

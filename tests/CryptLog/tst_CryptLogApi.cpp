@@ -1,0 +1,330 @@
+#include "support/LogLines.h"
+#include "support/TestRegistry.h"
+
+#include "CryptLog/CryptLogApi.h"
+#include "CryptLog/CryptedLogException.h"
+#include "CryptLog/LogFileFormat.h"
+#include "CryptLog/LogKeyManager.h"
+
+#include <openssl/evp.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <thread>
+
+namespace {
+
+std::shared_ptr<const CryptLog::LogKeyManager> Keys(int keyIndex = 1)
+{
+    return std::make_shared<const CryptLog::LogKeyManager>(keyIndex);
+}
+
+// AES-128-ECB with OpenSSL directly, apart from the code under test.
+QByteArray TransformBlocks(const QByteArray& input, bool encrypt)
+{
+    QByteArray output(input.size(), '\0');
+    EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
+    int written = 0;
+    EVP_CipherInit_ex(context, EVP_aes_128_ecb(), nullptr, Keys()->GetKey()->data(), nullptr, encrypt ? 1 : 0);
+    EVP_CIPHER_CTX_set_padding(context, 0);
+    EVP_CipherUpdate(context, reinterpret_cast<unsigned char*>(output.data()), &written,
+                     reinterpret_cast<const unsigned char*>(input.constData()), input.size());
+    EVP_CIPHER_CTX_free(context);
+    return output.left(written);
+}
+
+// The plain record: 16-bit little-endian length, text, zero bytes to a multiple of 16.
+QByteArray PlainRecord(const QByteArray& text)
+{
+    QByteArray record;
+    record.append(char(text.size() & 0xFF)).append(char(text.size() >> 8)).append(text);
+    record.append((16 - record.size() % 16) % 16, '\0');
+    return record;
+}
+
+QByteArray Header(int keyIndex = 1)
+{
+    const CryptLog::LogFile::Header header = CryptLog::LogFile::MakeHeader(keyIndex);
+    return QByteArray(header.data(), int(header.size()));
+}
+
+bool WriteFile(const QString& path, const QByteArray& content, QIODevice::OpenMode mode = QIODevice::WriteOnly)
+{
+    QFile file(path);
+    return file.open(mode) && file.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Decrypt(const QString& source, const QString& destination)
+{
+    CryptLog::CryptLogApi().DecryptFile(source.toStdWString(), destination.toStdWString());
+}
+
+QString OpenSslProgram()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("openssl"));
+}
+
+QString KeyHex()
+{
+    const CryptLog::LogKey& key = *Keys()->GetKey();
+    return QByteArray(reinterpret_cast<const char*>(key.data()), int(key.size())).toHex();
+}
+
+// Stops a follow-mode decryption and waits for its thread, also when a check returns early.
+struct FollowingThread {
+    CryptLog::CryptLogApi& decryptor;
+    std::thread thread;
+
+    ~FollowingThread() { Stop(); }
+    void Stop()
+    {
+        decryptor.SetStopped(true);
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
+} // namespace
+
+class CryptLogApiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recordLayout_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("recordSize");
+        QTest::newRow("empty line") << 0 << 16;
+        QTest::newRow("14 bytes fill one block") << 14 << 16;
+        QTest::newRow("15 bytes need a second block") << 15 << 32;
+        QTest::newRow("30 bytes fill two blocks") << 30 << 32;
+        QTest::newRow("65535 bytes, the longest line") << 65535 << 65552;
+    }
+
+    void recordLayout()
+    {
+        QFETCH(int, length);
+        QFETCH(int, recordSize);
+        const QByteArray text(length, 'x');
+        CryptLog::CryptLogApi encryptor(Keys());
+        QCOMPARE(encryptor.GetEncryptedSize(length), std::size_t(recordSize));
+        // A spare block: the buffer must be at least 18 bytes, and the record is no longer.
+        QByteArray buffer(recordSize + 16, '\0');
+        QCOMPARE(encryptor.Encrypt(text.toStdString(), reinterpret_cast<std::uint8_t*>(buffer.data()), buffer.size()),
+                 std::size_t(recordSize));
+        QCOMPARE(TransformBlocks(buffer.left(recordSize), false), PlainRecord(text));
+        QCOMPARE(test::EncryptedRecord(text), buffer.left(recordSize));
+    }
+
+    void headerIsSignatureAndLittleEndianKeyIndex_data()
+    {
+        QTest::addColumn<int>("keyIndex");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("key 1") << 1 << QByteArray("XJ\x01\x00\x00\x00", 6);
+        QTest::newRow("key 2") << 2 << QByteArray("XJ\x02\x00\x00\x00", 6);
+        QTest::newRow("byte order") << 0x04030201 << QByteArray("XJ\x01\x02\x03\x04", 6);
+    }
+
+    void headerIsSignatureAndLittleEndianKeyIndex()
+    {
+        QFETCH(int, keyIndex);
+        QFETCH(QByteArray, header);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("missing/folders/ULQ.log");
+        CryptLog::LogFile::CreateLogFile(path.toStdWString(), keyIndex);
+        QCOMPARE(ReadFile(path), header);
+    }
+
+    void encryptWritesNothing_data()
+    {
+        QTest::addColumn<int>("keyIndex");
+        QTest::addColumn<int>("bufferSize");
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("buffer of 17 bytes") << 1 << 17 << false;
+        QTest::newRow("stopped encryptor") << 1 << 64 << true;
+        QTest::newRow("key index 3 has no key") << 3 << 64 << false;
+    }
+
+    void encryptWritesNothing()
+    {
+        QFETCH(int, keyIndex);
+        QFETCH(int, bufferSize);
+        QFETCH(bool, stopped);
+        CryptLog::CryptLogApi encryptor(Keys(keyIndex));
+        encryptor.SetStopped(stopped);
+        QByteArray buffer(bufferSize, '\xAA');
+        QCOMPARE(encryptor.Encrypt("a short line", reinterpret_cast<std::uint8_t*>(buffer.data()), buffer.size()),
+                 std::size_t(0));
+        QCOMPARE(buffer, QByteArray(bufferSize, '\xAA'));
+    }
+
+    // Lines that do not fit are cut at a character boundary and decrypt to what was kept.
+    void lineCutToFit_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("bufferSize");
+        QTest::addColumn<int>("keptBytes");
+        const QByteArray cyrillic = QString(40000, QChar(0x0436)).toUtf8(); // "ж", 2 bytes each
+        const QByteArray emoji = "ab" + QString::fromUtf8("\xF0\x9F\x97\xBA").repeated(20000).toUtf8();
+        QTest::newRow("over 65535 bytes, ASCII") << QByteArray(70000, 'a') << 65552 << 65535;
+        QTest::newRow("over 65535 bytes, 2-byte characters") << cyrillic << 65552 << 65534;
+        QTest::newRow("over 65535 bytes, 4-byte characters") << emoji << 65552 << 65534;
+        QTest::newRow("buffer of 18 bytes keeps 14") << QByteArray("0123456789abcdefghij") << 18 << 14;
+        QTest::newRow("buffer of 18 bytes, character across the end")
+            << QByteArray("0123456789abc\xD0\xB9xyz") << 18 << 13;
+    }
+
+    void lineCutToFit()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(int, bufferSize);
+        QFETCH(int, keptBytes);
+        CryptLog::CryptLogApi encryptor(Keys());
+        QByteArray record(bufferSize, '\0');
+        const std::size_t written =
+            encryptor.Encrypt(line.toStdString(), reinterpret_cast<std::uint8_t*>(record.data()), record.size());
+        QCOMPARE(written, CryptLog::LogFile::RecordSize(keptBytes));
+
+        const QTemporaryDir folder;
+        QVERIFY(WriteFile(folder.filePath("ULQ.log"), Header() + record.left(int(written))));
+        Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
+        QCOMPARE(ReadFile(folder.filePath("plain.txt")), line.left(keptBytes));
+    }
+
+    void recordMatchesOpenSslTool()
+    {
+        if (OpenSslProgram().isEmpty())
+            QSKIP("no openssl program");
+        const QByteArray line = "2026-12-05 19:05:29.123 INFO  [42] [ns::F@7] checked by openssl\n";
+        const QByteArray record = test::EncryptedRecord(line);
+        QProcess openssl;
+        openssl.start(OpenSslProgram(), {"enc", "-d", "-aes-128-ecb", "-nopad", "-K", KeyHex()});
+        QVERIFY(openssl.waitForStarted());
+        openssl.write(record);
+        openssl.closeWriteChannel();
+        QVERIFY(openssl.waitForFinished());
+        QCOMPARE(openssl.readAllStandardOutput(), PlainRecord(line));
+    }
+
+    void decryptFailure_data()
+    {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QString>("message");
+        const QByteArray missing;
+        const QByteArray valid = Header() + test::EncryptedRecord("line\n");
+        QTest::newRow("missing source") << missing << "plain.txt" << "Cannot find the source file specified.";
+        QTest::newRow("destination without a file name")
+            << valid << "out/" << "{destination}: Invalid path.";
+        QTest::newRow("destination is a folder") << valid << "" << "{destination}: Invalid path.";
+        QTest::newRow("key index 3") << Header(3) + test::EncryptedRecord("line\n") << "plain.txt"
+                                     << "Cannot get key for decrypting";
+        QTest::newRow("key index 0") << Header(0) << "plain.txt" << "Cannot get key for decrypting";
+        QTest::newRow("wrong signature") << "XK" + valid.mid(2) << "plain.txt" << "Cannot get key for decrypting";
+        QTest::newRow("header cut short") << QByteArray("XJ\x01", 3) << "plain.txt"
+                                          << "Cannot get key for decrypting";
+        QTest::newRow("empty file") << QByteArray("") << "plain.txt" << "Cannot get key for decrypting";
+    }
+
+    void decryptFailure()
+    {
+        QFETCH(QByteArray, source);
+        QFETCH(QString, destination);
+        QFETCH(QString, message);
+        const QTemporaryDir folder;
+        const QString sourcePath = folder.filePath("ULQ.log");
+        if (!source.isNull())
+            QVERIFY(WriteFile(sourcePath, source));
+        const QString destinationPath = folder.path() + '/' + destination;
+        try {
+            Decrypt(sourcePath, destinationPath);
+            QFAIL("no exception");
+        } catch (const CryptLog::CryptedLogException& exception) {
+            QCOMPARE(QString::fromUtf8(exception.what()), QString(message).replace("{destination}", destinationPath));
+        }
+        QVERIFY(!QFile::exists(folder.filePath("plain.txt")));
+    }
+
+    // Damage ends the decryption after the last whole record; nothing hangs or crashes.
+    void damagedInput_data()
+    {
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QByteArray>("plain");
+        const QByteArray first = test::EncryptedRecord("first line\n");
+        const QByteArray second = test::EncryptedRecord("second line, long enough for three blocks\n");
+        const QByteArray pastTheEnd = TransformBlocks(QByteArray("\x88\x13", 2) + QByteArray(14, 'y'), true); // 5000 bytes
+        QTest::newRow("header only") << QByteArray() << QByteArray();
+        QTest::newRow("last record cut short") << first + second.left(second.size() - 5) << QByteArray("first line\n");
+        QTest::newRow("trailing partial block") << first + QByteArray(7, 'z') << QByteArray("first line\n");
+        QTest::newRow("length running past the end")
+            << first + pastTheEnd + QByteArray(64, '\0') << QByteArray("first line\n");
+    }
+
+    void damagedInput()
+    {
+        QFETCH(QByteArray, records);
+        QFETCH(QByteArray, plain);
+        const QTemporaryDir folder;
+        QVERIFY(WriteFile(folder.filePath("ULQ.log"), Header() + records));
+        Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
+        QCOMPARE(ReadFile(folder.filePath("plain.txt")), plain);
+    }
+
+    void garbageEndsWithoutCrash()
+    {
+        QRandomGenerator random(20261205);
+        QByteArray garbage(256 * 1024, '\0');
+        random.fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
+        const QTemporaryDir folder;
+        QVERIFY(WriteFile(folder.filePath("ULQ.log"), Header() + garbage));
+        Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
+        QVERIFY(QFile(folder.filePath("plain.txt")).size() < garbage.size());
+    }
+
+    // Follow mode picks up appended records, also one that arrives in two pieces, until stopped.
+    void followReadsAppendedRecords()
+    {
+        const QTemporaryDir folder;
+        const QString logPath = folder.filePath("ULQ.log");
+        const QString plainPath = folder.filePath("plain.txt");
+        test::WriteEncryptedLog(logPath, {"first\n"});
+
+        CryptLog::CryptLogApi decryptor;
+        decryptor.SetFollow(true);
+        QString failure;
+        FollowingThread follower{decryptor, std::thread([&] {
+                                     try {
+                                         decryptor.DecryptFile(logPath.toStdWString(), plainPath.toStdWString());
+                                     } catch (const std::exception& exception) {
+                                         failure = exception.what();
+                                     }
+                                 })};
+        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(plainPath), QByteArray("first\n"), 5000);
+        QVERIFY(WriteFile(logPath, test::EncryptedRecord("second\n"), QIODevice::Append));
+        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(plainPath), QByteArray("first\nsecond\n"), 5000);
+
+        const QByteArray third = test::EncryptedRecord("third, in two pieces\n");
+        QVERIFY(WriteFile(logPath, third.left(20), QIODevice::Append));
+        QTest::qWait(1500);
+        QVERIFY(WriteFile(logPath, third.mid(20), QIODevice::Append));
+        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(plainPath), QByteArray("first\nsecond\nthird, in two pieces\n"), 5000);
+
+        follower.Stop();
+        QCOMPARE(failure, QString());
+    }
+};
+
+MAPS_TEST_CLASS(CryptLogApiTest);
+#include "tst_CryptLogApi.moc"

@@ -1,0 +1,151 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+#include "CaughtException.h"
+
+#include "cmn/FileOperations.h"
+#include "cmn/FileSystemException.h"
+#include "cmn/PathEncoding.h"
+
+#include "CryptLog/log/Severity.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <cstring>
+
+namespace utils = ulq::cmn::utils;
+using ulq::cmn::FileSystemException;
+using test::CaughtException;
+
+namespace {
+
+bool WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class FileOperationsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    QString PathOf(const QString& name) const { return m_folder.filePath(name); }
+    static boost::filesystem::path Fs(const QString& path) { return path.toStdWString(); }
+
+private slots:
+    void initTestCase()
+    {
+        utils::ImbueUtf8PathConversion();
+        QVERIFY(m_folder.isValid());
+        QVERIFY(test::ProcessRecordingSink());
+    }
+
+    void copyOverwritesAndLogsBothPaths()
+    {
+        QVERIFY(WriteFile(PathOf("source.db"), "new content"));
+        QVERIFY(WriteFile(PathOf("copy.db"), "old and longer content"));
+        test::ProcessRecordingSink()->Clear();
+
+        utils::CopyFileW(Fs(PathOf("source.db")), Fs(PathOf("copy.db")));
+
+        QCOMPARE(ReadFile(PathOf("copy.db")), QByteArray("new content"));
+        QCOMPARE(ReadFile(PathOf("source.db")), QByteArray("new content"));
+        const std::vector<test::RecordedLine> lines = test::ProcessRecordingSink()->Lines();
+        QCOMPARE(lines.size(), std::size_t(1));
+        QCOMPARE(lines[0].severity, int(CryptLog::Debug));
+        QCOMPARE(lines[0].function, std::string("ulq::cmn::utils::CopyFileW"));
+        QCOMPARE(QString::fromStdString(lines[0].message),
+                 QString("pathSrc: %1(pathSrc size: %2) pathDst: %3(pathDst size: %4")
+                     .arg(PathOf("source.db"))
+                     .arg(PathOf("source.db").size())
+                     .arg(PathOf("copy.db"))
+                     .arg(PathOf("copy.db").size()));
+    }
+
+    void copyFailureNamesBothPathsAndTheSystemText()
+    {
+        const QString source = PathOf("missing.db");
+        const QString destination = PathOf("copy-of-missing.db");
+        const auto failure =
+            CaughtException<FileSystemException>([&] { utils::CopyFileW(Fs(source), Fs(destination)); });
+        QVERIFY(failure);
+        QCOMPARE(QString::fromStdString(failure->GetUserText()),
+                 QString("Can't copy file: %1 to %2. Filesystem error: %3")
+                     .arg(source, destination, QString::fromStdString(std::strerror(ENOENT))));
+        QVERIFY(!QFile::exists(destination));
+    }
+
+    void createDirectoryMakesMissingParents()
+    {
+        const QString nested = PathOf("a/b/c");
+        utils::CreateDirectoryImpl(Fs(nested));
+        QVERIFY(QFileInfo(nested).isDir());
+        // Creating what exists already is no failure.
+        utils::CreateDirectoryImpl(Fs(nested));
+    }
+
+    void createDirectoryBelowAFileFails()
+    {
+        QVERIFY(WriteFile(PathOf("plain-file"), "x"));
+        const QString impossible = PathOf("plain-file/sub");
+        const auto failure = CaughtException<FileSystemException>([&] { utils::CreateDirectoryImpl(Fs(impossible)); });
+        QVERIFY(failure);
+        QCOMPARE(QString::fromStdString(failure->GetUserText()), "Can't create directory: " + impossible);
+        QVERIFY(QString::fromStdString(failure->GetLogText()).startsWith(
+            "Can't create directory: " + impossible + ". Filesystem error: "));
+    }
+
+    void deleteItem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("survivor");
+        QTest::newRow("folder tree") << "tree" << "tree-sibling.txt";
+        QTest::newRow("single file") << "tree-sibling.txt" << "tree";
+        QTest::newRow("missing path") << "never-created" << "tree";
+    }
+
+    void deleteItem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, survivor);
+        QVERIFY(QDir().mkpath(PathOf("tree/sub/deeper")));
+        QVERIFY(WriteFile(PathOf("tree/top.txt"), "1"));
+        QVERIFY(WriteFile(PathOf("tree/sub/deeper/leaf.txt"), "2"));
+        QVERIFY(WriteFile(PathOf("tree-sibling.txt"), "3"));
+
+        utils::DeleteItem(Fs(PathOf(name)));
+
+        QVERIFY(!QFileInfo::exists(PathOf(name)));
+        QVERIFY(QFileInfo::exists(PathOf(survivor)));
+    }
+
+    void deleteFailureKeepsTheFileSystemText()
+    {
+        // A name longer than any file system allows fails even for a privileged user.
+        const QString overlong = PathOf(QString(300, 'x'));
+        const auto failure = CaughtException<FileSystemException>([&] { utils::DeleteItem(Fs(overlong)); });
+        QVERIFY(failure);
+        QCOMPARE(QString::fromStdString(failure->GetLogText()),
+                 QString("Can't delete folder: %1. Filesystem error: %2")
+                     .arg(overlong, QString::fromStdString(std::strerror(ENAMETOOLONG))));
+        QCOMPARE(QString::fromStdString(failure->GetUserText()), "Can't delete folder: " + overlong);
+    }
+};
+
+MAPS_TEST_CLASS(FileOperationsTest);
+
+#include "tst_FileOperations.moc"

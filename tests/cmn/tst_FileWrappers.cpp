@@ -1,0 +1,95 @@
+#include "support/TestRegistry.h"
+#include "CaughtException.h"
+
+#include "cmn/FileSystemException.h"
+#include "cmn/FileWrapper.h"
+#include "cmn/PathEncoding.h"
+#include "cmn/TempFileWrapper.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <utility>
+
+namespace utils = ulq::cmn::utils;
+using ulq::cmn::FileWrapper;
+using ulq::cmn::TempFileWrapper;
+
+class FileWrappersTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    QString MakeFile(const QString& name)
+    {
+        QFile file(m_folder.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write("temp") == 4 ? file.fileName() : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        utils::ImbueUtf8PathConversion();
+        QVERIFY(m_folder.isValid());
+    }
+
+    void fileWrapperWritesAndReopens()
+    {
+        const QString path = m_folder.filePath("wrapped.txt");
+        {
+            FileWrapper file;
+            file.InitFile(path.toStdWString(), L"wb");
+            QVERIFY(file.Get());
+            QCOMPARE(std::fputs("first", file.Get()) >= 0, true);
+            // Reopening closes (and so flushes) the first stream.
+            file.InitFile(path.toStdWString(), L"ab");
+            QCOMPARE(std::fputs(" second", file.Get()) >= 0, true);
+        }
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("first second"));
+    }
+
+    void fileWrapperFailureNamesThePath()
+    {
+        const QString path = m_folder.filePath("no/such/folder/file.txt");
+        FileWrapper file;
+        const auto failure = test::CaughtException<ulq::cmn::FileSystemException>(
+            [&] { file.InitFile(path.toStdWString(), L"rb"); });
+        QVERIFY(failure);
+        QCOMPARE(QString::fromStdString(failure->GetUserText()), "Can't open file " + path);
+        QVERIFY(!file.Get());
+    }
+
+    void tempFileIsDeletedWithItsHolder()
+    {
+        const QString path = MakeFile("copy.db");
+        QVERIFY(!path.isEmpty());
+        {
+            const TempFileWrapper holder(path.toStdWString());
+            QVERIFY(QFileInfo::exists(path));
+        }
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void movedHolderDeletesOnlyOnce()
+    {
+        const QString first = MakeFile("first.db");
+        const QString second = MakeFile("second.db");
+        TempFileWrapper target(second.toStdWString());
+        {
+            TempFileWrapper source(first.toStdWString());
+            target = std::move(source);
+            QVERIFY(!QFileInfo::exists(second));
+        }
+        QVERIFY(QFileInfo::exists(first));
+        QCOMPARE(utils::PathToQString(target.GetPath()), first);
+    }
+};
+
+MAPS_TEST_CLASS(FileWrappersTest);
+
+#include "tst_FileWrappers.moc"

@@ -1,0 +1,79 @@
+#include "support/TestRegistry.h"
+
+#include "cmn/LongPath.h"
+#include "cmn/PathValidity.h"
+
+#include <QTest>
+
+namespace utils = ulq::cmn::utils;
+
+class LongPathTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void longPathForm_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("network");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("local absolute") << R"(C:\Users\x\db.sqlite)" << false << R"(\\?\C:\Users\x\db.sqlite)";
+        QTest::newRow("local with forward slashes") << "d:/data" << false << R"(\\?\d:/data)";
+        QTest::newRow("network share") << R"(\\server\share\x)" << true << R"(\\?\UNC\server\share\x)";
+        QTest::newRow("mapped network drive keeps its drive form") << R"(Z:\x)" << true << R"(\\?\Z:\x)";
+        QTest::newRow("already local form") << R"(\\?\C:\x)" << false << R"(\\?\C:\x)";
+        QTest::newRow("already network form") << R"(\\?\UNC\server\share)" << true << R"(\\?\UNC\server\share)";
+        QTest::newRow("device path") << R"(\\.\PhysicalDrive0)" << false << R"(\\.\PhysicalDrive0)";
+        QTest::newRow("relative") << R"(folder\file)" << false << R"(folder\file)";
+        QTest::newRow("drive relative") << "C:file" << false << "C:file";
+        QTest::newRow("empty") << "" << false << "";
+    }
+
+    void longPathForm()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, network);
+        QFETCH(QString, expected);
+        QCOMPARE(QString::fromStdWString(utils::MakeLongPathForm(path.toStdWString(), network)), expected);
+    }
+
+    void prefixesAreAppliedOnlyWhereTheSystemUsesThem()
+    {
+        // This system has no extended-length paths: POSIX paths and UNC texts pass unchanged.
+        for (const char* path : {"/tmp/x/db.sqlite", R"(\\server\share\x)"})
+            QCOMPARE(utils::ApplyLongPathForm(path).string(), std::string(path));
+    }
+
+    void pathValidity_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("file name") << "Favorites.kml" << true;
+        QTest::newRow("absolute with drive") << R"(C:\Users\x\out.kml)" << true;
+        QTest::newRow("local long form") << R"(\\?\C:\Users\x)" << true;
+        QTest::newRow("network long form") << R"(\\?\UNC\server\share)" << true;
+        QTest::newRow("leading forward slashes") << "//server/share" << true;
+        QTest::newRow("posix path") << "/tmp/out.kml" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("question mark after the prefix") << R"(\\?\C:\a?b)" << false;
+        QTest::newRow("colon inside") << R"(C:\a:b)" << false;
+        QTest::newRow("second drive designator") << R"(\\?\C:C:\x)" << false;
+        QTest::newRow("asterisk") << "a*.kml" << false;
+        QTest::newRow("double quote") << "say \"hi\"" << false;
+        QTest::newRow("less than") << "a<b" << false;
+        QTest::newRow("greater than") << "a>b" << false;
+        QTest::newRow("vertical bar") << "a|b" << false;
+        QTest::newRow("question mark without prefix") << R"(\?\C:\x)" << false;
+        QTest::newRow("prefix-like text with forward slashes") << "//?/C:/x" << false;
+    }
+
+    void pathValidity()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, valid);
+        QCOMPARE(utils::IsValidPath(path.toStdWString()), valid);
+    }
+};
+
+MAPS_TEST_CLASS(LongPathTest);
+
+#include "tst_LongPath.moc"

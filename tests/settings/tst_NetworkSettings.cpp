@@ -1,0 +1,129 @@
+#include "support/TemporaryAppData.h"
+#include "support/TestRegistry.h"
+
+#include "settings/NetworkSettings.h"
+#include "settings/ProxyType.h"
+#include "settings/SettingsManager.h"
+
+#include <QTest>
+
+#include <memory>
+
+class NetworkSettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TemporaryAppData> m_appData;
+
+    std::shared_ptr<settings::SettingsManager> MakeManager(const QByteArray& networkSection) const
+    {
+        if (!m_appData->WriteSettingsFile("[NetworkSettings]\n" + networkSection))
+            return nullptr;
+        return std::make_shared<settings::SettingsManager>("HalvenrodTest", "MirrowdaleTest",
+                                                           m_appData->SettingsFilePath());
+    }
+
+private slots:
+    void init()
+    {
+        m_appData = std::make_unique<test::TemporaryAppData>();
+        QVERIFY(m_appData->IsValid());
+    }
+
+    void cleanup() { m_appData.reset(); }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<int>("proxyType");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("needsAuthentication");
+
+        const auto type = [](settings::ProxyType proxyType) { return static_cast<int>(proxyType); };
+        QTest::newRow("nothing configured") << QByteArray() << -1 << 0 << false;
+
+        QTest::newRow("valid port") << QByteArray("ProxyPort=8080\n") << -1 << 8080 << false;
+        QTest::newRow("lowest port") << QByteArray("ProxyPort=1\n") << -1 << 1 << false;
+        QTest::newRow("highest port") << QByteArray("ProxyPort=65535\n") << -1 << 65535 << false;
+        QTest::newRow("port 0") << QByteArray("ProxyPort=0\n") << -1 << 0 << false;
+        QTest::newRow("port 70000") << QByteArray("ProxyPort=70000\n") << -1 << 0 << false;
+        QTest::newRow("port 65536") << QByteArray("ProxyPort=65536\n") << -1 << 0 << false;
+        QTest::newRow("port -1") << QByteArray("ProxyPort=-1\n") << -1 << 0 << false;
+        QTest::newRow("port text") << QByteArray("ProxyPort=80a\n") << -1 << 0 << false;
+        QTest::newRow("hexadecimal port") << QByteArray("ProxyPort=0x50\n") << -1 << 0 << false;
+
+        QTest::newRow("type None") << QByteArray("ProxyType=None\n") << 0 << 0 << false;
+        QTest::newRow("type HTTP") << QByteArray("ProxyType=HTTP\n") << type(settings::ProxyType::Http) << 0 << false;
+        QTest::newRow("type SOCKS4") << QByteArray("ProxyType=SOCKS4\n") << type(settings::ProxyType::Socks4) << 0
+                                     << false;
+        QTest::newRow("type SOCKS4A") << QByteArray("ProxyType=SOCKS4A\n") << type(settings::ProxyType::Socks4a)
+                                      << 0 << false;
+        QTest::newRow("type SOCKS5") << QByteArray("ProxyType=SOCKS5\n") << type(settings::ProxyType::Socks5) << 0
+                                     << false;
+        QTest::newRow("type SOCKS5AH") << QByteArray("ProxyType=SOCKS5AH\n")
+                                       << type(settings::ProxyType::Socks5Hostname) << 0 << false;
+        QTest::newRow("unknown type") << QByteArray("ProxyType=FTP\n") << -1 << 0 << false;
+        QTest::newRow("type names are case-sensitive") << QByteArray("ProxyType=http\n") << -1 << 0 << false;
+
+        QTest::newRow("needs auth 1") << QByteArray("ProxyNeedsAuth=1\n") << -1 << 0 << true;
+        QTest::newRow("needs auth any non-zero") << QByteArray("ProxyNeedsAuth=-2\n") << -1 << 0 << true;
+        QTest::newRow("needs auth 0") << QByteArray("ProxyNeedsAuth=0\n") << -1 << 0 << false;
+        QTest::newRow("needs auth text") << QByteArray("ProxyNeedsAuth=true\n") << -1 << 0 << false;
+
+        QTest::newRow("full proxy") << QByteArray("ProxyType=SOCKS5\nProxyPort=1080\nProxyNeedsAuth=1\n")
+                                    << type(settings::ProxyType::Socks5) << 1080 << true;
+    }
+
+    void load()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(int, proxyType);
+        QFETCH(int, port);
+        QFETCH(bool, needsAuthentication);
+
+        settings::NetworkSettings network(MakeManager(section));
+        network.Load();
+
+        QCOMPARE(network.GetProxyType(), proxyType);
+        QCOMPARE(network.GetPort(), port);
+        QCOMPARE(network.NeedsAuthentication(), needsAuthentication);
+    }
+
+    void credentialsKeepTheirText()
+    {
+        settings::NetworkSettings network(MakeManager(
+            QStringLiteral("ProxyHost=прокси.пример\nProxyUser=Иван Петров\nProxyPassword=p=a s\n").toUtf8()));
+        network.Load();
+
+        QCOMPARE(network.GetHost(), std::wstring(L"прокси.пример"));
+        QCOMPARE(network.GetUser(), std::wstring(L"Иван Петров"));
+        QCOMPARE(network.GetPassword(), std::wstring(L"p=a s"));
+    }
+
+    void invalidPortKeepsThePreviousOne_data()
+    {
+        QTest::addColumn<QString>("portText");
+        QTest::newRow("port 0") << "0";
+        QTest::newRow("port 70000") << "70000";
+        QTest::newRow("port -1") << "-1";
+        QTest::newRow("port text") << "proxy";
+        QTest::newRow("port removed") << QString();
+    }
+
+    void invalidPortKeepsThePreviousOne()
+    {
+        QFETCH(QString, portText);
+        const std::shared_ptr<settings::SettingsManager> manager = MakeManager("ProxyPort=3128\n");
+        settings::NetworkSettings network(manager);
+        network.Load();
+        manager->SetFileValue("NetworkSettings/ProxyPort", portText);
+
+        network.Load();
+
+        QCOMPARE(network.GetPort(), 3128);
+    }
+};
+
+MAPS_TEST_CLASS(NetworkSettingsTest);
+
+#include "tst_NetworkSettings.moc"
