@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+namespace host {
+
+class PlugInHost;
+
+// Loads the plug-in into `plugInHost`, opens the backup whose descriptor file or folder is
+// `path` and parses it, showing the journal on standard error. False, with the reason written to
+// `err`, when any step fails or the backup has no Apple Maps data.
+bool LoadParsedBackup(PlugInHost& plugInHost, const QString& path, QTextStream& err);
+
+} // namespace host

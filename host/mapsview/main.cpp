@@ -1,0 +1,53 @@
+#include "ExportKmlCommand.h"
+#include "ExportReportCommand.h"
+#include "InfoCommand.h"
+#include "PlugInHost.h"
+#include "SampleCommand.h"
+#include "SummaryCommand.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace {
+
+void PrintUsage(QTextStream& out)
+{
+    out << "Usage: mapsview COMMAND [ARGUMENTS]\n"
+           "A viewer for the Apple Maps data of extracted iCloud-synced backups.\n\n"
+           "Commands:\n"
+           "  info [PATH]   the category's name, shortcut and version; with the backup's\n"
+           "                descriptor file or folder PATH, its icon and record count\n"
+           "  export-kml PATH KIND OUT.kml   every record of KIND (searches, favorites, explored, directions) as KML\n"
+           "  export-report PATH OUT.xlsx [--from ISO-DATE] [--until ISO-DATE]   the records as xlsx report tables\n"
+           "  sample DIR [--rows N] [--seed S] [--edge-cases] [--binary-descriptor]   writes a sample backup\n"
+           "  summary PATH  the category, its size and record counts as one JSON line\n"
+           "  --help        this text\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Headless commands need no display.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    host::EnsureAppDataVariable();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("mapsview"));
+
+    QStringList arguments = app.arguments().mid(1);
+    QTextStream out(stdout);
+    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    if (command == QLatin1String("info"))
+        return host::RunInfoCommand(arguments);
+    if (command == QLatin1String("export-kml"))
+        return host::RunExportKmlCommand(arguments);
+    if (command == QLatin1String("export-report"))
+        return host::RunExportReportCommand(arguments);
+    if (command == QLatin1String("sample"))
+        return host::RunSampleCommand(arguments);
+    if (command == QLatin1String("summary"))
+        return host::RunSummaryCommand(arguments);
+    PrintUsage(out);
+    return command.isEmpty() || command == QLatin1String("--help") ? 0 : 2;
+}

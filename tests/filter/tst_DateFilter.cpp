@@ -1,0 +1,139 @@
+#include "support/TestRegistry.h"
+
+#include "cmn/filter/DateFilter.h"
+#include "cmn/filter/FilterContext.h"
+#include "cmn/filter/FilterUtils.h"
+#include "cmn/filter/ItemBaseInfo.h"
+
+#include <QDateTime>
+#include <QTest>
+
+namespace {
+
+QDateTime Utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC);
+}
+
+// Enabled, with a checked date item from 5 March 2019 noon until 10 March 2019 08:00, all of
+// its 10 records shown.
+cmn::filter::FilterContext MarchContext()
+{
+    cmn::filter::FilterContext context;
+    context.enabled = true;
+    context.items.push_back(cmn::filter::utils::MakeDateItem(Utc(2019, 3, 5, 12), Utc(2019, 3, 10, 8), 10));
+    cmn::filter::utils::ResetCounts(false, context);
+    return context;
+}
+
+cmn::filter::ItemBaseInfo& DateInfo(cmn::filter::FilterContext& context)
+{
+    return *cmn::filter::utils::GetDateItemBaseInfo(context);
+}
+
+} // namespace
+
+class DateFilterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dateRangeComparesCalendarDays_data()
+    {
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("until");
+        QTest::addColumn<QDateTime>("value");
+        QTest::addColumn<bool>("inRange");
+        const QDateTime from = Utc(2019, 3, 5, 12);
+        const QDateTime until = Utc(2019, 3, 10, 8);
+        QTest::newRow("from day, before the from time") << from << until << Utc(2019, 3, 5, 0, 0, 1) << true;
+        QTest::newRow("until day, after the until time") << from << until << Utc(2019, 3, 10, 23, 59, 59) << true;
+        QTest::newRow("between the bounds") << from << until << Utc(2019, 3, 7, 15) << true;
+        QTest::newRow("last second of the day before") << from << until << Utc(2019, 3, 4, 23, 59, 59) << false;
+        QTest::newRow("first second of the day after") << from << until << Utc(2019, 3, 11) << false;
+        QTest::newRow("one-day range") << from << from << Utc(2019, 3, 5, 23) << true;
+        QTest::newRow("bounds in reverse order") << until << from << Utc(2019, 3, 7) << false;
+        QTest::newRow("invalid value") << from << until << QDateTime() << false;
+    }
+
+    void dateRangeComparesCalendarDays()
+    {
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, until);
+        QFETCH(QDateTime, value);
+        QFETCH(bool, inRange);
+        QCOMPARE(cmn::filter::IsDateInRange(from, until, value), inRange);
+    }
+
+    void checkedDateItemJudgesRecords_data()
+    {
+        QTest::addColumn<QDateTime>("recordTime");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("inside") << Utc(2019, 3, 6) << true;
+        QTest::newRow("on the from day") << Utc(2019, 3, 5) << true;
+        QTest::newRow("on the until day") << Utc(2019, 3, 10, 22) << true;
+        QTest::newRow("a day before") << Utc(2019, 3, 4, 12) << false;
+        QTest::newRow("a day after") << Utc(2019, 3, 11, 12) << false;
+        QTest::newRow("record without a date") << QDateTime() << false;
+    }
+
+    void checkedDateItemJudgesRecords()
+    {
+        QFETCH(QDateTime, recordTime);
+        QFETCH(bool, passes);
+        cmn::filter::FilterContext context = MarchContext();
+
+        QCOMPARE(cmn::filter::PassesDateFilter(recordTime, context), passes);
+        QCOMPARE(DateInfo(context).shownCount, passes ? 10u : 9u);
+    }
+
+    void everythingPassesWithoutAnActiveDateItem_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<int>("valueCount");
+        QTest::newRow("context disabled") << false << true << 2;
+        QTest::newRow("date item unchecked") << true << false << 2;
+        QTest::newRow("date item with one bound") << true << true << 1;
+        QTest::newRow("no date item") << true << true << 0;
+    }
+
+    void everythingPassesWithoutAnActiveDateItem()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(bool, checked);
+        QFETCH(int, valueCount);
+        cmn::filter::FilterContext context = MarchContext();
+        context.enabled = enabled;
+        DateInfo(context).checked = checked;
+        if (valueCount == 0)
+            context.items.front().type = 0;
+        else
+            context.items.front().values.resize(valueCount);
+
+        for (const QDateTime& time : {Utc(2019, 1, 1), Utc(2019, 3, 6), QDateTime()})
+            QVERIFY(cmn::filter::PassesDateFilter(time, context));
+        context.items.front().type = cmn::filter::DateItemType;
+        QCOMPARE(DateInfo(context).shownCount, 10u);
+    }
+
+    void corruptedBoundReadsAsNull()
+    {
+        cmn::filter::FilterContext context = MarchContext();
+        context.items.front().values[cmn::filter::DateUntilIndex].value = std::string("<CORRUPTED DATA>");
+        // A null until date lies before every valid date.
+        QVERIFY(!cmn::filter::PassesDateFilter(Utc(2019, 3, 6), context));
+    }
+
+    void shownCountStopsAtZero()
+    {
+        cmn::filter::FilterContext context = MarchContext();
+        DateInfo(context).shownCount = 1;
+        QVERIFY(!cmn::filter::PassesDateFilter(Utc(2020, 1, 1), context));
+        QVERIFY(!cmn::filter::PassesDateFilter(Utc(2020, 1, 1), context));
+        QCOMPARE(DateInfo(context).shownCount, 0u);
+    }
+};
+
+MAPS_TEST_CLASS(DateFilterTest);
+
+#include "tst_DateFilter.moc"

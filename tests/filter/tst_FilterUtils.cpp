@@ -1,0 +1,162 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+
+#include "CryptLog/log/Logger.h"
+#include "CryptLog/log/Severity.h"
+#include "cmn/filter/FilterContext.h"
+#include "cmn/filter/FilterUtils.h"
+#include "cmn/filter/ItemBaseInfo.h"
+
+#include <QDateTime>
+#include <QTest>
+
+Q_DECLARE_METATYPE(boost::any)
+
+namespace {
+
+using cmn::filter::ItemBaseInfo;
+
+const QDateTime kMarchFifth(QDate(2019, 3, 5), QTime(12, 0), Qt::UTC);
+
+cmn::filter::ItemValue ValueHolding(const boost::any& value)
+{
+    cmn::filter::ItemValue item;
+    item.value = value;
+    return item;
+}
+
+// A non-date item counting 5 records, one countable value of 4 records and a value without counts,
+// after a date item counting 10 records.
+cmn::filter::FilterContext MixedContext()
+{
+    cmn::filter::FilterContext context;
+    context.items.push_back(cmn::filter::utils::MakeDateItem(kMarchFifth, kMarchFifth, 10));
+    cmn::filter::ItemTemplate other;
+    other.extra = ItemBaseInfo{true, 5, 1};
+    other.values.push_back(ValueHolding(ItemBaseInfo{true, 4, 2}));
+    other.values.push_back(ValueHolding(kMarchFifth));
+    context.items.push_back(other);
+    return context;
+}
+
+ItemBaseInfo ExtraOf(const cmn::filter::ItemTemplate& item)
+{
+    return boost::any_cast<ItemBaseInfo>(item.extra);
+}
+
+} // namespace
+
+class FilterUtilsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_log = &test::RecordingSink::ForProcessLogger(); }
+
+    void init() { m_log->Clear(); }
+
+    void resetCounts_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<quint64>("otherItemShown");
+        QTest::addColumn<quint64>("otherValueShown");
+        QTest::newRow("keep") << true << quint64(5) << quint64(4);
+        QTest::newRow("clear") << false << quint64(0) << quint64(0);
+    }
+
+    void resetCounts()
+    {
+        QFETCH(bool, keep);
+        QFETCH(quint64, otherItemShown);
+        QFETCH(quint64, otherValueShown);
+        cmn::filter::FilterContext context = MixedContext();
+
+        cmn::filter::utils::ResetCounts(keep, context);
+
+        QCOMPARE(quint64(ExtraOf(context.items[0]).shownCount), quint64(10));
+        QCOMPARE(quint64(ExtraOf(context.items[1]).shownCount), otherItemShown);
+        const auto& values = context.items[1].values;
+        QCOMPARE(quint64(boost::any_cast<ItemBaseInfo>(values[0].value).shownCount), otherValueShown);
+        QCOMPARE(cmn::filter::utils::GetItemValue<QDateTime>(values[1]), kMarchFifth);
+        QCOMPARE(cmn::filter::utils::GetItemValue<QDateTime>(context.items[0].values[1]), kMarchFifth);
+    }
+
+    void readingItemValues_data()
+    {
+        QTest::addColumn<boost::any>("stored");
+        QTest::addColumn<QString>("asText");
+        QTest::addColumn<QDateTime>("asDate");
+        const QString noText = "default";
+        const QDateTime noDate;
+        QTest::newRow("date") << boost::any(kMarchFifth) << noText << kMarchFifth;
+        QTest::newRow("text") << boost::any(std::string("Moscow")) << QString("Moscow") << noDate;
+        QTest::newRow("corrupted data marker") << boost::any(std::string("<CORRUPTED DATA>")) << noText << noDate;
+        QTest::newRow("empty") << boost::any() << noText << noDate;
+        QTest::newRow("other type") << boost::any(42) << noText << noDate;
+    }
+
+    void readingItemValues()
+    {
+        QFETCH(boost::any, stored);
+        QFETCH(QString, asText);
+        QFETCH(QDateTime, asDate);
+        const cmn::filter::ItemValue item = ValueHolding(stored);
+
+        QCOMPARE(QString::fromStdString(cmn::filter::utils::GetItemValue<std::string>(item, "default")), asText);
+        QCOMPARE(cmn::filter::utils::GetItemValue<QDateTime>(item), asDate);
+    }
+
+    void missingDateItemIsLogged_data()
+    {
+        QTest::addColumn<bool>("hasDateItem");
+        QTest::addColumn<bool>("hasBaseInfo");
+        QTest::addColumn<bool>("askBaseInfo");
+        QTest::addColumn<QString>("loggedBy");
+        QTest::newRow("no date item, base info") << false << false << true << "cmn::filter::utils::GetDateItemBaseInfo";
+        QTest::newRow("no date item, item") << false << false << false << "cmn::filter::utils::GetDateItemTemplate";
+        QTest::newRow("date item without base info") << true << false << true << "cmn::filter::utils::GetDateItemBaseInfo";
+        QTest::newRow("date item, base info") << true << true << true << QString();
+        QTest::newRow("date item, item") << true << true << false << QString();
+    }
+
+    void missingDateItemIsLogged()
+    {
+        QFETCH(bool, hasDateItem);
+        QFETCH(bool, hasBaseInfo);
+        QFETCH(bool, askBaseInfo);
+        QFETCH(QString, loggedBy);
+        QVERIFY(CryptLog::Logger::Instance().Accepts(CryptLog::Debug));
+        cmn::filter::FilterContext context = MixedContext();
+        context.items[0].type = hasDateItem ? cmn::filter::DateItemType : 0;
+        if (!hasBaseInfo)
+            context.items[0].extra = boost::any();
+
+        const void* found = askBaseInfo ? static_cast<void*>(cmn::filter::utils::GetDateItemBaseInfo(context))
+                                        : static_cast<void*>(cmn::filter::utils::GetDateItemTemplate(context));
+
+        const std::vector<test::LogLine> lines = m_log->Lines();
+        QCOMPARE(found == nullptr, !loggedBy.isEmpty());
+        QCOMPARE(int(lines.size()), loggedBy.isEmpty() ? 0 : 1);
+        if (!loggedBy.isEmpty()) {
+            QCOMPARE(lines[0].severity, int(CryptLog::Debug));
+            QCOMPARE(QString::fromStdString(lines[0].function), loggedBy);
+            QCOMPARE(lines[0].message, std::string("No DateTime data"));
+        }
+    }
+
+    void dateItemLookupTakesTheFirstDateItem()
+    {
+        cmn::filter::FilterContext context = MixedContext();
+        context.items.push_back(cmn::filter::utils::MakeDateItem(kMarchFifth, kMarchFifth, 99));
+        std::swap(context.items[0], context.items[1]);
+
+        QCOMPARE(cmn::filter::utils::GetDateItemTemplate(context), &context.items[1]);
+        QCOMPARE(quint64(cmn::filter::utils::GetDateItemBaseInfo(context)->totalCount), quint64(10));
+    }
+
+private:
+    test::RecordingSink* m_log = nullptr;
+};
+
+MAPS_TEST_CLASS(FilterUtilsTest);
+
+#include "tst_FilterUtils.moc"
