@@ -1,0 +1,62 @@
+#pragma once
+
+#include "AddressSource.h"
+
+#include "appleMaps/records/IAppleMapsParser.h"
+#include "cmn/db/QueryResult.h"
+#include "cmn/filter/FilterContext.h"
+
+#include <boost/filesystem/path.hpp>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace cmn::db {
+class SqLiteDbAdapter;
+}
+
+namespace appleMaps {
+
+namespace details {
+class DateRange;
+}
+
+// Reads the Apple Maps database of an iCloud-synced backup, always from a private temporary
+// copy. Used under the plug-in's mutex; the filter contexts and the backup id are read from the
+// GUI thread after a parse.
+class iCloudSyncAppleMapsParser final : public IAppleMapsParser {
+public:
+    explicit iCloudSyncAppleMapsParser(boost::filesystem::path descriptorPath);
+
+    // Always false: a backup on disk does not change under the viewer.
+    bool IsDataChanged() override;
+    // Distinct identifiers over the five record tables. Throws cmn::PlugInVersionException for
+    // a category newer than this parser reads.
+    std::uint64_t GetDataSize() override;
+    // Appends to the four vectors and adds the date item of every kind that got records.
+    // Records appended before a failing statement stay.
+    void Parse(AppleMapsRecords& records) override;
+    cmn::filter::FilterContext& GetFilterContext(int kind) override;
+    std::string GetBackupId() override;
+
+private:
+    // The bookmark fetches copy the addresses they hand out, so that a place and a route bookmark
+    // with the same identifier both get them; places and directions then take them for good.
+    static void FetchAppleMapsPlaceBookmarks(cmn::db::Rows&& rows, const details::AddressMap& addresses,
+                                             AppleMapsRecords& records, details::DateRange& dateRange);
+    static void FetchAppleMapsRouteBookmarks(cmn::db::Rows&& rows, const details::AddressMap& addresses,
+                                             AppleMapsRecords& records, details::DateRange& dateRange);
+    static void FetchAppleMapsQuerySearchItems(cmn::db::SqLiteDbAdapter& adapter, AppleMapsRecords& records,
+                                               details::DateRange& dateRange);
+    static void FetchPlaceDisplays(cmn::db::SqLiteDbAdapter& adapter, details::AddressMap& addresses,
+                                   AppleMapsRecords& records, details::DateRange& dateRange);
+    static void FetchDirectionSearches(cmn::db::SqLiteDbAdapter& adapter, details::AddressMap& addresses,
+                                       AppleMapsRecords& records, details::DateRange& dateRange);
+    void AddDateItems(const AppleMapsRecords& records, const details::DateRange& dateRange);
+
+    boost::filesystem::path m_descriptorPath;
+    std::map<int, cmn::filter::FilterContext> m_filterContexts;
+};
+
+} // namespace appleMaps

@@ -1,0 +1,60 @@
+#include "CppSQLite3DB.h"
+
+#include "CppSQLite3Exception.h"
+
+#include <sqlite3.h>
+
+CppSQLite3DB::~CppSQLite3DB()
+{
+    try {
+        Close();
+    } catch (const CppSQLite3Exception&) {
+        // A destructor cannot report; SqLiteDbAdapter closes explicitly to log the failure.
+    }
+}
+
+void CppSQLite3DB::Open(const char* path)
+{
+    Close();
+    const int result = sqlite3_open(path, &m_db);
+    if (result != SQLITE_OK) {
+        // A failed open still hands out a handle, which holds the message and must be closed.
+        const CppSQLite3Exception failure(result, sqlite3_errmsg(m_db));
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw failure;
+    }
+    sqlite3_busy_timeout(m_db, BusyTimeoutMs);
+}
+
+void CppSQLite3DB::Close()
+{
+    if (!m_db)
+        return;
+    if (sqlite3_close(m_db) != SQLITE_OK)
+        throw CppSQLite3Exception(CppSQLite3Exception::WrapperErrorCode, "Unable to close database");
+    m_db = nullptr;
+}
+
+CppSQLite3Query CppSQLite3DB::ExecQuery(const char* sql)
+{
+    CheckDB();
+    sqlite3_stmt* statement = nullptr;
+    const int prepared = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
+    if (prepared != SQLITE_OK)
+        throw CppSQLite3Exception(prepared, sqlite3_errmsg(m_db));
+    // Text without a statement (blank or only a comment) prepares to nothing.
+    if (!statement)
+        throw CppSQLite3Exception(CppSQLite3Exception::WrapperErrorCode, "Null Virtual Machine pointer");
+    const int stepped = sqlite3_step(statement);
+    if (stepped == SQLITE_DONE || stepped == SQLITE_ROW)
+        return CppSQLite3Query(m_db, statement, stepped == SQLITE_DONE);
+    const int finalized = sqlite3_finalize(statement);
+    throw CppSQLite3Exception(finalized, sqlite3_errmsg(m_db));
+}
+
+void CppSQLite3DB::CheckDB() const
+{
+    if (!m_db)
+        throw CppSQLite3Exception(CppSQLite3Exception::WrapperErrorCode, "Database not open");
+}

@@ -1,0 +1,163 @@
+#include "SqLiteDbAdapter.h"
+
+#include "CppSQLite3Exception.h"
+#include "ExceptionUserText.h"
+#include "SqlException.h"
+
+#include "CryptLog/log/Log.h"
+
+#include <boost/make_shared.hpp>
+
+#include <sqlite3.h>
+
+#include <QCoreApplication>
+
+namespace cmn::db {
+namespace {
+
+boost::any ReadCell(const CppSQLite3Query& query, int field)
+{
+    switch (query.FieldType(field)) {
+    case SQLITE_INTEGER: return query.FieldInt64(field);
+    case SQLITE_FLOAT: return query.FieldDouble(field);
+    case SQLITE_NULL: return SqlNull();
+    case SQLITE_BLOB: {
+        int length = 0;
+        const unsigned char* blob = query.FieldBlob(field, length);
+        return blob ? Blob(blob, blob + length) : Blob();
+    }
+    default: {
+        const char* text = query.FieldText(field);
+        return text ? std::string(text, static_cast<std::size_t>(query.FieldBytes(field))) : std::string();
+    }
+    }
+}
+
+// The column names are the same in every row; reading them once saves a length scan per cell.
+std::vector<std::string> FieldNames(const CppSQLite3Query& query)
+{
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(query.FieldCount()));
+    for (int field = 0; field < query.FieldCount(); ++field)
+        names.emplace_back(query.FieldName(field));
+    return names;
+}
+
+// The cells of a row live in one block under one reference count, which every cell's pointer
+// shares: a million-row result then costs a few allocations per row instead of several per cell.
+boost::shared_ptr<Row> ReadRow(const CppSQLite3Query& query, const std::vector<std::string>& names)
+{
+    const boost::shared_ptr<Column[]> cells = boost::make_shared<Column[]>(names.size());
+    auto row = boost::make_shared<Row>();
+    row->reserve(names.size());
+    for (std::size_t field = 0; field < names.size(); ++field) {
+        Column& cell = cells[field];
+        cell.name = names[field];
+        cell.value = ReadCell(query, static_cast<int>(field));
+        row->emplace_back(cells, &cell);
+    }
+    return row;
+}
+
+void LogFailure(const CppSQLite3Exception& exception)
+{
+    LOG_DEBUG << "SQLite error " << exception.ErrorCode() << ": " << exception.ErrorMessage();
+}
+
+} // namespace
+
+SqLiteDbAdapter::SqLiteDbAdapter(const std::string& path)
+{
+    LOG_DEBUG << "Opening database " << path;
+    try {
+        m_db.Open(path.c_str());
+    } catch (const CppSQLite3Exception& exception) {
+        LogFailure(exception);
+        throw SqlException(CMN_SOURCE_LOCATION, OpenErrorNumber, UserTextOf(exception));
+    }
+    ApplyReadOnlySettings();
+}
+
+SqLiteDbAdapter::~SqLiteDbAdapter()
+{
+    try {
+        m_db.Close();
+    } catch (const CppSQLite3Exception& exception) {
+        LOG_DEBUG << "CLOSE: " << exception.ErrorCode();
+        LOG_DEBUG << "CLOSE: " << UserTextOf(exception);
+    } catch (const std::exception&) {
+        // Only building the log text can get here; closing never throws on.
+    }
+}
+
+void SqLiteDbAdapter::GetDataByQuery(const std::string& sql, Rows& rows)
+{
+    try {
+        CppSQLite3Query query = m_db.ExecQuery(sql.c_str());
+        const std::vector<std::string> names = FieldNames(query);
+        Rows result;
+        for (; !query.Eof(); query.NextRow())
+            result.push_back(ReadRow(query, names));
+        rows.swap(result);
+    } catch (const CppSQLite3Exception& exception) {
+        LogFailure(exception);
+        throw SqlException(CMN_SOURCE_LOCATION, QueryErrorNumber,
+                           QCoreApplication::translate("cmn", "Can't select from DB: ").toStdString()
+                               + UserTextOf(exception));
+    }
+}
+
+std::uint64_t SqLiteDbAdapter::GetRowCount(const std::string& sql)
+{
+    try {
+        return details::GetDataSize(sql, *this);
+    } catch (const CppSQLite3Exception& exception) {
+        LogFailure(exception);
+        throw SqlException(CMN_SOURCE_LOCATION, QueryErrorNumber, UserTextOf(exception));
+    }
+}
+
+// The file is a private copy that only this connection reads, so none of these settings can
+// change a result: no statement may write, and the temporary b-trees of DISTINCT and
+// COUNT(DISTINCT) stay in memory instead of spilling to temporary files.
+void SqLiteDbAdapter::ApplyReadOnlySettings()
+{
+    static constexpr const char* settings[] = {
+        "PRAGMA query_only = ON",
+        "PRAGMA temp_store = MEMORY",
+    };
+    for (const char* setting : settings) {
+        try {
+            m_db.ExecQuery(setting);
+        } catch (const CppSQLite3Exception& exception) {
+            // Only speed depends on these; the queries report a damaged file themselves.
+            LogFailure(exception);
+        }
+    }
+}
+
+namespace details {
+
+std::uint64_t GetDataSize(const std::string& sql, SqLiteDbAdapter& adapter)
+{
+    Rows rows;
+    adapter.GetDataByQuery(sql, rows);
+    if (!rows.empty()) {
+        if (rows.size() > 1) {
+            LOG_DEBUG << "Invalid request for getting data size: " << sql;
+        }
+        const Row& first = *rows.front();
+        if (!first.empty()) {
+            if (const Int64* size = boost::any_cast<Int64>(&first.front()->value))
+                return static_cast<std::uint64_t>(*size);
+            LOG_DEBUG << "Invalid type of data size result, request: " << sql;
+            return 0;
+        }
+    }
+    LOG_WARN << "Invalid request for getting data size.";
+    LOG_DEBUG << "Invalid request: " << sql;
+    return 0;
+}
+
+} // namespace details
+} // namespace cmn::db

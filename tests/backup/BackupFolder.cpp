@@ -1,0 +1,60 @@
+#include "BackupFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace test {
+
+QByteArray DescriptorXml(const QByteArray& version, const QByteArray& categories, const QByteArray& extra)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Backup>\n";
+    if (!version.isNull())
+        xml += "  <Version>" + version + "</Version>\n";
+    xml += extra;
+    xml += "  <Categories>\n" + categories + "  </Categories>\n</Backup>\n";
+    return xml;
+}
+
+QByteArray CategoryXml(const QByteArray& name, const QByteArray& database, const QByteArray& minimumVersion)
+{
+    QByteArray xml = "    <Category>\n      <Name>" + name + "</Name>\n";
+    if (!database.isNull())
+        xml += "      <Database>" + database + "</Database>\n";
+    if (!minimumVersion.isNull())
+        xml += "      <MinimumVersionRequired>" + minimumVersion + "</MinimumVersionRequired>\n";
+    return xml + "    </Category>\n";
+}
+
+boost::filesystem::path BackupFolder::Write(const QString& relative, const QByteArray& content) const
+{
+    const QString path = m_folder.filePath(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path.toStdWString();
+}
+
+FolderSnapshot BackupFolder::Snapshot() const
+{
+    FolderSnapshot snapshot;
+    QDirIterator it(m_folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        FolderSnapshot::Entry entry;
+        if (info.isFile()) {
+            QFile file(info.filePath());
+            if (file.open(QIODevice::ReadOnly))
+                entry.content = file.readAll();
+        }
+        entry.modified = info.lastModified();
+        entry.permissions = int(info.permissions());
+        snapshot.entries.insert(QDir(m_folder.path()).relativeFilePath(info.filePath()), entry);
+    }
+    return snapshot;
+}
+
+} // namespace test

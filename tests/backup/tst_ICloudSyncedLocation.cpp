@@ -1,0 +1,215 @@
+#include "BackupFolder.h"
+
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+#include "cmn/CaughtException.h"
+
+#include "cmn/FileSystemException.h"
+#include "cmn/PathEncoding.h"
+#include "cmn/TempFolder.h"
+#include "cmn/backup/ICloudSyncedLocation.h"
+
+#include "CryptLog/log/Severity.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+using test::CaughtException;
+using test::CategoryXml;
+using test::DescriptorXml;
+
+namespace {
+
+QString PathText(const boost::filesystem::path& path)
+{
+    return ulq::cmn::utils::PathToQString(path);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ICloudSyncedLocationTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_tempFolder;
+
+    QStringList TempEntries() const { return QDir(m_tempFolder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+private slots:
+    void initTestCase()
+    {
+        ulq::cmn::utils::ImbueUtf8PathConversion();
+        QVERIFY(m_tempFolder.isValid());
+        ulq::cmn::utils::SetTempFolder(m_tempFolder.path().toStdWString());
+        QVERIFY(test::ProcessRecordingSink());
+    }
+
+    void init()
+    {
+        test::ProcessRecordingSink()->Clear();
+        for (const QString& entry : TempEntries())
+            QFile::remove(m_tempFolder.filePath(entry));
+    }
+
+    void categoryEntryIsJoinedToTheDescriptorFolder_data()
+    {
+        QTest::addColumn<QByteArray>("database");
+        QTest::addColumn<QString>("relative");
+        QTest::newRow("file in a sub-folder") << QByteArray("AppleMaps/MapsSync_0.0.1") << "AppleMaps/MapsSync_0.0.1";
+        QTest::newRow("non-ascii") << QByteArray("Карты/地図.db") << "Карты/地図.db";
+        QTest::newRow("parent folder stays unresolved") << QByteArray("../outside.db") << "../outside.db";
+        QTest::newRow("absolute entry is joined too") << QByteArray("/var/db/maps.db") << "var/db/maps.db";
+    }
+
+    void categoryEntryIsJoinedToTheDescriptorFolder()
+    {
+        QFETCH(QByteArray, database);
+        QFETCH(QString, relative);
+        test::BackupFolder backup;
+        const auto descriptor = backup.WriteDescriptor(DescriptorXml("3", CategoryXml("AppleMaps", database)));
+
+        const QString resolved = PathText(cmn::ResolveICloudSyncedCategory(descriptor, "AppleMaps", "Database"));
+        QCOMPARE(QDir::cleanPath(resolved), QDir::cleanPath(backup.FilePath(relative)));
+        QCOMPARE(PathText(cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", false)), resolved);
+        QVERIFY(TempEntries().isEmpty());
+    }
+
+    void missingEntryIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("categories");
+        QTest::newRow("no such category") << CategoryXml("Notes", "notes.db");
+        QTest::newRow("no database element") << CategoryXml("AppleMaps", {});
+        QTest::newRow("empty database element") << CategoryXml("AppleMaps", "");
+    }
+
+    void missingEntryIsReported()
+    {
+        QFETCH(QByteArray, categories);
+        test::BackupFolder backup;
+        const auto descriptor = backup.WriteDescriptor(DescriptorXml("3", categories));
+
+        const auto failure = CaughtException<ulq::cmn::FileSystemException>(
+            [&] { cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true); });
+
+        QVERIFY(failure);
+        QCOMPARE(failure->GetUserText(), std::string("Can't find file for AppleMaps plugin in backup: "));
+        QCOMPARE(std::string(failure->GetLocation().function), std::string("cmn::ResolveICloudSyncedCategory"));
+        QCOMPARE(QString::fromStdWString(failure->GetPath()), backup.FilePath("icloud_synced.xml"));
+        const std::vector<test::RecordedLine> lines = test::ProcessRecordingSink()->Lines();
+        QCOMPARE(lines.size(), std::size_t(1));
+        QCOMPARE(lines[0].severity, int(CryptLog::Error));
+        QVERIFY(QString::fromStdString(lines[0].message).contains(backup.FilePath("icloud_synced.xml")));
+        QVERIFY(TempEntries().isEmpty());
+    }
+
+    void databaseIsCopiedIntoTheTempFolderAndTheBackupOnlyRead()
+    {
+        test::BackupFolder backup;
+        const QByteArray database = QByteArray("SQLite format 3\0", 16) + QByteArray(5000, '\x5a');
+        backup.Write("AppleMaps/MapsSync_0.0.1", database);
+        backup.Write("AppleMaps/MapsSync_0.0.1-wal", "write-ahead log");
+        const auto descriptor = backup.WriteDescriptor(
+            DescriptorXml("3", CategoryXml("AppleMaps", "AppleMaps/MapsSync_0.0.1", "5"), "  <Id>X</Id>\n"));
+        QFile::setPermissions(backup.FilePath("AppleMaps/MapsSync_0.0.1"), QFileDevice::ReadOwner);
+        const test::FolderSnapshot before = backup.Snapshot();
+
+        const QString copy = PathText(cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true));
+
+        QCOMPARE(QFileInfo(copy).absolutePath(), QFileInfo(m_tempFolder.path()).absoluteFilePath());
+        QVERIFY2(QRegularExpression("^[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}$")
+                     .match(QFileInfo(copy).fileName())
+                     .hasMatch(),
+                 qPrintable(copy));
+        QCOMPARE(ReadFile(copy), database);
+        QVERIFY(QFileInfo(copy).permissions() & QFileDevice::WriteOwner);
+        QCOMPARE(TempEntries(), QStringList{QFileInfo(copy).fileName()});
+        QVERIFY(backup.Snapshot() == before);
+
+        const QString second = PathText(cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true));
+        QVERIFY(second != copy);
+        QCOMPARE(TempEntries().size(), 2);
+    }
+
+    void missingDatabaseIsNotCopied()
+    {
+        test::BackupFolder backup;
+        const auto descriptor = backup.WriteDescriptor(DescriptorXml("3", CategoryXml("AppleMaps", "absent.db")));
+
+        const QString copy = PathText(cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true));
+
+        QCOMPARE(QFileInfo(copy).absolutePath(), QFileInfo(m_tempFolder.path()).absoluteFilePath());
+        QVERIFY(!QFileInfo::exists(copy));
+        QVERIFY(TempEntries().isEmpty());
+    }
+
+    // The entry is evidence too: it may point anywhere, and whatever it names is only read.
+    void entryLeavingTheBackupFolderIsOnlyRead()
+    {
+        QTemporaryDir outside;
+        QVERIFY(outside.isValid());
+        QFile outsideFile(outside.filePath("elsewhere.db"));
+        QVERIFY(outsideFile.open(QIODevice::WriteOnly) && outsideFile.write("outside content") > 0);
+        outsideFile.close();
+        test::BackupFolder backup;
+        const QByteArray relative = QDir(backup.FilePath(".")).relativeFilePath(outsideFile.fileName()).toUtf8();
+
+        const auto viaParents = backup.WriteDescriptor(DescriptorXml("3", CategoryXml("AppleMaps", relative)));
+        const QString copy = PathText(cmn::ResolveICloudSyncedDb(viaParents, "AppleMaps", true));
+        QCOMPARE(ReadFile(copy), QByteArray("outside content"));
+        QCOMPARE(ReadFile(outsideFile.fileName()), QByteArray("outside content"));
+
+        const auto absolute = backup.WriteDescriptor(
+            DescriptorXml("3", CategoryXml("AppleMaps", outsideFile.fileName().toUtf8())));
+        const QString joinedCopy = PathText(cmn::ResolveICloudSyncedDb(absolute, "AppleMaps", true));
+        QVERIFY(!QFileInfo::exists(joinedCopy));
+    }
+
+    // Copying a device or a pipe would never end; a folder cannot be copied at all.
+    void entryNamingSomethingOtherThanAFileIsReported_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+#ifdef Q_OS_UNIX
+        QTest::newRow("pipe") << "pipe";
+#endif
+    }
+
+    void entryNamingSomethingOtherThanAFileIsReported()
+    {
+        QFETCH(QString, kind);
+        test::BackupFolder backup;
+        const QString entry = backup.FilePath("AppleMaps/entry.db");
+        QVERIFY(QDir().mkpath(kind == "folder" ? entry : backup.FilePath("AppleMaps")));
+#ifdef Q_OS_UNIX
+        if (kind == "pipe")
+            QVERIFY(::mkfifo(QFile::encodeName(entry).constData(), 0600) == 0);
+#endif
+        const auto descriptor =
+            backup.WriteDescriptor(DescriptorXml("3", CategoryXml("AppleMaps", "AppleMaps/entry.db")));
+
+        const auto failure = CaughtException<ulq::cmn::FileSystemException>(
+            [&] { cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true); });
+
+        QVERIFY(failure);
+        QCOMPARE(failure->GetUserText(), std::string("Can't find database for AppleMaps plugin in backup: "));
+        QCOMPARE(std::string(failure->GetLocation().function), std::string("cmn::ResolveICloudSyncedDb"));
+        QVERIFY(TempEntries().isEmpty());
+    }
+};
+
+MAPS_TEST_CLASS(ICloudSyncedLocationTest);
+#include "tst_ICloudSyncedLocation.moc"

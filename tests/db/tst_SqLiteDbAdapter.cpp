@@ -1,0 +1,260 @@
+#include "support/RecordingSink.h"
+#include "support/SqliteFile.h"
+#include "support/TestRegistry.h"
+#include "cmn/CaughtException.h"
+
+#include "CryptLog/log/Severity.h"
+#include "cmn/ErrorCode.h"
+#include "cmn/db/CppSQLite3Exception.h"
+#include "cmn/db/ExceptionUserText.h"
+#include "cmn/db/SqLiteDbAdapter.h"
+#include "cmn/db/SqlException.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+using cmn::db::Rows;
+using cmn::db::SqLiteDbAdapter;
+using cmn::db::SqlException;
+
+namespace {
+
+QByteArray FileHash(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.open(QIODevice::ReadOnly))
+        hash.addData(&file);
+    return hash.result();
+}
+
+bool HasLine(int severity, const std::string& message)
+{
+    const std::vector<test::LogLine> lines = test::ProcessRecordingSink()->Lines();
+    return std::any_of(lines.begin(), lines.end(), [&](const test::LogLine& line) {
+        return line.severity == severity && line.message == message;
+    });
+}
+
+} // namespace
+
+class SqLiteDbAdapterTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    QString m_path;
+
+    std::string Path() const { return m_path.toStdString(); }
+
+    QString SelectFailure(const std::string& path, const std::string& sql)
+    {
+        const auto failure = test::CaughtException<SqlException>([&] {
+            SqLiteDbAdapter adapter(path);
+            Rows rows;
+            adapter.GetDataByQuery(sql, rows);
+        });
+        if (!failure)
+            return "no failure";
+        if (failure->GetErrorCode() != cmn::MakeErrorCode(31, cmn::Facility::Sql))
+            return "error code " + QString::number(failure->GetErrorCode(), 16);
+        return QString::fromStdString(failure->GetUserText());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        test::ProcessRecordingSink();
+        QVERIFY(m_folder.isValid());
+        m_path = m_folder.filePath("adapter.sqlite");
+        test::SqliteFile file(m_path);
+        file.Execute("CREATE TABLE cells (i, r, s, b, n);"
+                     "INSERT INTO cells VALUES (-5, 55.75, CAST(x'610062' AS TEXT), x'00FF10', NULL);"
+                     "CREATE TABLE sizes (v); INSERT INTO sizes VALUES (7), ('7'), (7.0);");
+    }
+
+    void init() { test::ProcessRecordingSink()->Clear(); }
+
+    // The text cell holds an embedded NUL, which a length taken with strlen would cut.
+    void rowsHoldNamedTypedCells()
+    {
+        SqLiteDbAdapter adapter(Path());
+        QVERIFY(HasLine(CryptLog::Debug, "Opening database " + Path()));
+        Rows rows;
+        adapter.GetDataByQuery("SELECT i, r AS latitude, s, b, n FROM cells", rows);
+        QCOMPARE(rows.size(), std::size_t(1));
+        const cmn::db::Row& row = *rows.front();
+        QCOMPARE(row.size(), std::size_t(5));
+        QCOMPARE(row[1]->name, std::string("latitude"));
+        QCOMPARE(boost::any_cast<cmn::db::Int64>(row[0]->value), cmn::db::Int64(-5));
+        QCOMPARE(boost::any_cast<double>(row[1]->value), 55.75);
+        QCOMPARE(boost::any_cast<std::string>(row[2]->value), std::string("a\0b", 3));
+        QCOMPARE(boost::any_cast<cmn::db::Blob>(row[3]->value), (cmn::db::Blob{0x00, 0xFF, 0x10}));
+        QVERIFY(boost::any_cast<cmn::db::SqlNull>(&row[4]->value));
+    }
+
+    void queryWithoutRowsReplacesTheRowsWithNone()
+    {
+        SqLiteDbAdapter adapter(Path());
+        Rows rows;
+        adapter.GetDataByQuery("SELECT i FROM cells", rows);
+        QCOMPARE(rows.size(), std::size_t(1));
+        adapter.GetDataByQuery("SELECT i FROM cells WHERE i > 0", rows);
+        QVERIFY(rows.empty());
+    }
+
+    void pathInAMissingFolderCannotBeOpened()
+    {
+        const std::string path = m_folder.filePath("missing/adapter.sqlite").toStdString();
+        const auto failure = test::CaughtException<SqlException>([&] { SqLiteDbAdapter adapter(path); });
+        QVERIFY(failure);
+        QCOMPARE(failure->GetErrorCode(), cmn::MakeErrorCode(6, cmn::Facility::Sql));
+        QCOMPARE(failure->GetUserText(), std::string("The system cannot open database file."));
+        QCOMPARE(failure->GetLogText(), std::string("An error occurred while working with SQL database."));
+        QCOMPARE(failure->GetLocation().function, "cmn::db::SqLiteDbAdapter::SqLiteDbAdapter");
+    }
+
+    // sqlite3_open creates what is missing: only private copies may ever be opened.
+    void missingFileInAnExistingFolderIsCreatedEmpty()
+    {
+        const QString path = m_folder.filePath("created.sqlite");
+        QCOMPARE(SelectFailure(path.toStdString(), "SELECT identifier FROM PlaceBookmarks"),
+                 "Can't select from DB:  no such table: PlaceBookmarks");
+        QVERIFY(QFile::exists(path));
+    }
+
+    void failingQueriesNameTheCause_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("userText");
+        QTest::newRow("syntax error") << "SELEC 1" << "Can't select from DB:  near \"SELEC\": syntax error";
+        QTest::newRow("missing column") << "SELECT missing_column FROM cells"
+                                        << "Can't select from DB:  no such column: missing_column";
+        QTest::newRow("empty statement") << " " << "Can't select from DB:  Null Virtual Machine pointer";
+    }
+
+    void failingQueriesNameTheCause()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, userText);
+        QCOMPARE(SelectFailure(Path(), sql.toStdString()), userText);
+    }
+
+    void fileThatIsNoDatabaseFailsAtTheFirstQuery()
+    {
+        const QString path = m_folder.filePath("garbage.sqlite");
+        QFile garbage(path);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, 'x'));
+        garbage.close();
+        QCOMPARE(SelectFailure(path.toStdString(), "SELECT 1 FROM sqlite_master"),
+                 "Can't select from DB:  file is not a database");
+    }
+
+    void connectionNeverWrites()
+    {
+        const QByteArray before = FileHash(m_path);
+        QCOMPARE(SelectFailure(Path(), "UPDATE cells SET i = 1"),
+                 "Can't select from DB:  attempt to write a readonly database");
+        QCOMPARE(SelectFailure(Path(), "PRAGMA user_version = 9"),
+                 "Can't select from DB:  attempt to write a readonly database");
+        QCOMPARE(FileHash(m_path), before);
+    }
+
+    // Databases from phones are mostly in write-ahead-log mode; reading one must leave nothing
+    // beside the copy that the copy's holder would not delete.
+    void readingAWalDatabaseLeavesNoCompanionFiles()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("wal.sqlite");
+        test::SqliteFile(path).Execute("PRAGMA journal_mode = WAL; CREATE TABLE t (x); INSERT INTO t VALUES (1);");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"wal.sqlite"});
+        {
+            SqLiteDbAdapter adapter(path.toStdString());
+            Rows rows;
+            adapter.GetDataByQuery("SELECT x FROM t", rows);
+            QCOMPARE(rows.size(), std::size_t(1));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"wal.sqlite"});
+    }
+
+    void rowCountReadsOneInteger_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<qulonglong>("count");
+        QTest::addColumn<int>("severity");
+        QTest::addColumn<QString>("logLine");
+        QTest::newRow("integer") << "SELECT v FROM sizes WHERE typeof(v) = 'integer'" << 7ull << 0 << "";
+        QTest::newRow("text result") << "SELECT v FROM sizes WHERE typeof(v) = 'text'" << 0ull
+                                     << int(CryptLog::Debug) << "Invalid type of data size result, request: %1";
+        QTest::newRow("float result") << "SELECT v FROM sizes WHERE typeof(v) = 'real'" << 0ull
+                                      << int(CryptLog::Debug) << "Invalid type of data size result, request: %1";
+        QTest::newRow("null result") << "SELECT NULL" << 0ull << int(CryptLog::Debug)
+                                     << "Invalid type of data size result, request: %1";
+        QTest::newRow("several rows, first one counts") << "SELECT rowid * 10 FROM sizes" << 10ull
+                                                        << int(CryptLog::Debug)
+                                                        << "Invalid request for getting data size: %1";
+        QTest::newRow("no row") << "SELECT v FROM sizes WHERE 0" << 0ull << int(CryptLog::Warning)
+                                << "Invalid request for getting data size.";
+    }
+
+    void rowCountReadsOneInteger()
+    {
+        QFETCH(QString, sql);
+        QFETCH(qulonglong, count);
+        QFETCH(int, severity);
+        QFETCH(QString, logLine);
+        SqLiteDbAdapter adapter(Path());
+        QCOMPARE(adapter.GetRowCount(sql.toStdString()), count);
+        if (severity != 0)
+            QVERIFY(HasLine(severity, QString(logLine).replace("%1", sql).toStdString()));
+    }
+
+    void rowCountWithoutRowAlsoLogsTheRequest()
+    {
+        SqLiteDbAdapter adapter(Path());
+        QCOMPARE(adapter.GetRowCount("SELECT 1 WHERE 0"), std::uint64_t(0));
+        QVERIFY(HasLine(CryptLog::Debug, "Invalid request: SELECT 1 WHERE 0"));
+    }
+
+    void failingRowCountIsASelectError()
+    {
+        SqLiteDbAdapter adapter(Path());
+        const auto failure = test::CaughtException<SqlException>([&] { adapter.GetRowCount("SELECT COUNT(*) FROM x"); });
+        QVERIFY(failure);
+        QCOMPARE(failure->GetErrorCode(), cmn::MakeErrorCode(31, cmn::Facility::Sql));
+        QCOMPARE(failure->GetUserText(), std::string("Can't select from DB:  no such table: x"));
+    }
+
+    void userTextByErrorCode_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("userText");
+        QTest::newRow("I/O error") << 10 << "disk I/O error" << "The system cannot find the drive specified.";
+        QTest::newRow("full") << 13 << "database or disk is full" << "There is no free space left on the device";
+        QTest::newRow("cannot open") << 14 << "unable to open database file" << "The system cannot open database file.";
+        QTest::newRow("other code keeps the detail") << 1 << "no such table: t" << " no such table: t";
+        QTest::newRow("cut at the first separator only") << 1 << "a]: b" << " a]: b";
+        QTest::newRow("wrapper") << 1000 << "Database not open" << " Database not open";
+        QTest::newRow("empty detail") << 11 << "" << " ";
+    }
+
+    void userTextByErrorCode()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, detail);
+        QFETCH(QString, userText);
+        const QByteArray detailText = detail.toUtf8();
+        QCOMPARE(QString::fromStdString(cmn::db::UserTextOf(CppSQLite3Exception(code, detailText.constData()))),
+                 userText);
+    }
+};
+
+MAPS_TEST_CLASS(SqLiteDbAdapterTest);
+#include "tst_SqLiteDbAdapter.moc"

@@ -1,0 +1,40 @@
+#include "MapsviewSession.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace test {
+namespace {
+
+constexpr int kTimeoutMilliseconds = 180000;
+
+} // namespace
+
+MapsviewSession::MapsviewSession() = default;
+
+MapsviewRun MapsviewSession::Run(const QStringList& arguments) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("appdata"), m_appData.path());
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
+    // Qt makes a runtime folder in the temporary folder when none is named.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_appData.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(MAPS_MAPSVIEW), arguments);
+    MapsviewRun run;
+    run.finished = process.waitForFinished(kTimeoutMilliseconds) && process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.standardOutput = process.readAllStandardOutput();
+    run.standardError = process.readAllStandardError();
+    return run;
+}
+
+QStringList MapsviewSession::TemporaryLeftovers() const
+{
+    return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace test

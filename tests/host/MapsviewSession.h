@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace test {
+
+struct MapsviewRun {
+    bool finished = false;
+    int exitCode = -1;
+    QByteArray standardOutput;
+    QByteArray standardError;
+};
+
+// Runs the built `mapsview` as a user would, with "appdata" and the temporary folder pointing
+// into folders of this session, so that settings, the log and private copies stay out of the
+// user's way and what is left behind can be checked.
+class MapsviewSession final {
+public:
+    MapsviewSession();
+
+    bool IsValid() const { return m_appData.isValid() && m_temp.isValid(); }
+    MapsviewRun Run(const QStringList& arguments) const;
+    // Files and folders left in the session's temporary folder.
+    QStringList TemporaryLeftovers() const;
+
+private:
+    QTemporaryDir m_appData;
+    QTemporaryDir m_temp;
+};
+
+} // namespace test

@@ -1,0 +1,260 @@
+#include "DatabaseCounts.h"
+
+#include "support/TestRegistry.h"
+
+#include "sample/SampleBackup.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+using host::sample::SampleManifest;
+using host::sample::SampleOptions;
+using host::sample::SampleTable;
+
+Q_DECLARE_METATYPE(SampleOptions)
+
+namespace {
+
+SampleOptions Options(std::uint64_t rows, std::uint64_t seed, bool edgeCases)
+{
+    SampleOptions options;
+    options.rowsPerTable = rows;
+    options.seed = seed;
+    options.edgeCases = edgeCases;
+    return options;
+}
+
+QByteArray FileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result().toHex();
+}
+
+// Every text of `column` in `table`, as Qt strings.
+QStringList Texts(const QString& databasePath, const char* table, const char* column)
+{
+    QStringList texts;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(databasePath).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = QByteArray("SELECT DISTINCT ") + column + " FROM " + table + " WHERE typeof(" + column
+        + ") = 'text'";
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            texts << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return texts;
+}
+
+QSet<QChar::Script> Scripts(const QStringList& texts)
+{
+    QSet<QChar::Script> scripts;
+    for (const QString& text : texts) {
+        for (QChar character : text)
+            scripts.insert(character.script());
+    }
+    return scripts;
+}
+
+} // namespace
+
+class TestSampleBackup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void manifestMatchesDatabase_data();
+    void manifestMatchesDatabase();
+    void sameSeedWritesSameBackup();
+    void otherSeedWritesOtherBackup();
+    void edgeCasesAreWritten_data();
+    void edgeCasesAreWritten();
+    void regularDataIsVaried();
+    void existingBackupIsNotOverwritten();
+    void descriptorPointsAtDatabase();
+};
+
+void TestSampleBackup::manifestMatchesDatabase_data()
+{
+    QTest::addColumn<SampleOptions>("options");
+    QTest::newRow("empty tables") << Options(0, 1, false);
+    QTest::newRow("regular rows") << Options(250, 7, false);
+    QTest::newRow("edge cases among regular rows") << Options(250, 7, true);
+    QTest::newRow("edge cases among three rows") << Options(3, 11, true);
+    QTest::newRow("edge cases alone") << Options(0, 5, true);
+}
+
+void TestSampleBackup::manifestMatchesDatabase()
+{
+    QFETCH(SampleOptions, options);
+    QTemporaryDir folder;
+    const SampleManifest manifest = host::sample::WriteSampleBackup(folder.path(), options);
+    const SampleManifest measured = test::CountDatabase(manifest.databasePath);
+    for (SampleTable table : host::sample::kSampleTables) {
+        const auto index = static_cast<int>(table);
+        QCOMPARE(manifest.Counts(table).rows, measured.Counts(table).rows);
+        if (table == SampleTable::Addresses)
+            continue;
+        const QByteArray where = "table " + QByteArray::number(index);
+        QVERIFY2(manifest.Counts(table).distinctRows == measured.Counts(table).distinctRows, where);
+        QVERIFY2(manifest.Counts(table).distinctIdentifiers == measured.Counts(table).distinctIdentifiers, where);
+        QCOMPARE(manifest.Counts(table).rows >= options.rowsPerTable, true);
+    }
+}
+
+void TestSampleBackup::sameSeedWritesSameBackup()
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const SampleManifest one = host::sample::WriteSampleBackup(first.path(), Options(400, 42, true));
+    const SampleManifest other = host::sample::WriteSampleBackup(second.path(), Options(400, 42, true));
+    QCOMPARE(FileHash(one.databasePath), FileHash(other.databasePath));
+    QCOMPARE(FileHash(one.descriptorPath), FileHash(other.descriptorPath));
+}
+
+void TestSampleBackup::otherSeedWritesOtherBackup()
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    const SampleManifest one = host::sample::WriteSampleBackup(first.path(), Options(50, 1, false));
+    const SampleManifest other = host::sample::WriteSampleBackup(second.path(), Options(50, 2, false));
+    QVERIFY(FileHash(one.databasePath) != FileHash(other.databasePath));
+    QVERIFY(FileHash(one.descriptorPath) != FileHash(other.descriptorPath));
+}
+
+void TestSampleBackup::edgeCasesAreWritten_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::newRow("-180.0 on one axis only")
+        << "SELECT COUNT(*) FROM PlaceBookmarks WHERE place_point_latitude = -180.0 "
+           "AND place_point_longitude <> -180.0";
+    QTest::newRow("INTEGER latitudes")
+        << "SELECT COUNT(*) FROM PlaceDisplays WHERE typeof(place_point_latitude) = 'integer'";
+    QTest::newRow("<CORRUPTED DATA> texts") << "SELECT COUNT(*) FROM QuerySearches WHERE query = '<CORRUPTED DATA>'";
+    QTest::newRow("timestamp 0") << "SELECT COUNT(*) FROM RouteBookmarks WHERE timestamp = 0";
+    QTest::newRow("NULL cells") << "SELECT COUNT(*) FROM DirectionsSearches WHERE timestamp IS NULL AND name IS NULL";
+    QTest::newRow("NULL identifier") << "SELECT COUNT(*) FROM PlaceDisplays WHERE identifier IS NULL";
+    QTest::newRow("duplicate rows")
+        << "SELECT COUNT(*) FROM (SELECT 1 FROM PlaceBookmarks GROUP BY identifier, timestamp, title "
+           "HAVING COUNT(*) > 1)";
+    QTest::newRow("one identifier on two different rows")
+        << "SELECT COUNT(*) FROM (SELECT identifier FROM PlaceDisplays WHERE identifier IS NOT NULL "
+           "GROUP BY identifier HAVING COUNT(DISTINCT timestamp) > 1)";
+    QTest::newRow("identifier without an address")
+        << "SELECT COUNT(*) FROM DirectionsSearches WHERE identifier NOT IN (SELECT identifier FROM Addresses "
+           "WHERE identifier IS NOT NULL)";
+    QTest::newRow("identifier with several addresses")
+        << "SELECT COUNT(*) FROM (SELECT identifier FROM Addresses GROUP BY identifier HAVING COUNT(*) > 1)";
+    QTest::newRow("address of no record")
+        << "SELECT COUNT(*) FROM Addresses WHERE identifier NOT IN (SELECT identifier FROM PlaceBookmarks "
+           "WHERE identifier IS NOT NULL UNION SELECT identifier FROM RouteBookmarks WHERE identifier IS NOT NULL "
+           "UNION SELECT identifier FROM PlaceDisplays WHERE identifier IS NOT NULL UNION SELECT identifier "
+           "FROM DirectionsSearches WHERE identifier IS NOT NULL)";
+    QTest::newRow("unknown transport types")
+        << "SELECT COUNT(DISTINCT transport_type) FROM DirectionsSearches WHERE transport_type NOT IN (0, 1, 2)";
+    QTest::newRow("search repeated under a new identifier")
+        << "SELECT COUNT(*) FROM (SELECT 1 FROM QuerySearches GROUP BY timestamp, query, location_display_string "
+           "HAVING COUNT(DISTINCT identifier) > 1)";
+    QTest::newRow("very long texts") << "SELECT COUNT(*) FROM PlaceBookmarks WHERE length(name) > 5000";
+}
+
+// Each edge case is there with --edge-cases and nowhere without: regular rows stay ordinary.
+void TestSampleBackup::edgeCasesAreWritten()
+{
+    QFETCH(QString, sql);
+    QTemporaryDir withEdges;
+    QTemporaryDir withoutEdges;
+    const SampleManifest edges = host::sample::WriteSampleBackup(withEdges.path(), Options(300, 3, true));
+    const SampleManifest plain = host::sample::WriteSampleBackup(withoutEdges.path(), Options(300, 3, false));
+    QVERIFY(test::QueryNumber(edges.databasePath, sql) > 0);
+    QCOMPARE(test::QueryNumber(plain.databasePath, sql), 0);
+}
+
+void TestSampleBackup::regularDataIsVaried()
+{
+    QTemporaryDir folder;
+    const SampleManifest manifest = host::sample::WriteSampleBackup(folder.path(), Options(2000, 9, false));
+    const QString db = manifest.databasePath;
+    QCOMPARE(test::QueryNumber(db, QStringLiteral("SELECT COUNT(DISTINCT transport_type) FROM DirectionsSearches")),
+             3);
+    const QSet<QChar::Script> scripts = Scripts(Texts(db, "Addresses", "locality"));
+    for (QChar::Script script : {QChar::Script_Latin, QChar::Script_Cyrillic, QChar::Script_Han,
+                                 QChar::Script_Arabic, QChar::Script_Hangul, QChar::Script_Greek})
+        QVERIFY2(scripts.contains(script), QByteArray::number(script));
+    QVERIFY(Texts(db, "PlaceDisplays", "url").filter(QStringLiteral("https://")).size() > 10);
+    QVERIFY(Texts(db, "PlaceDisplays", "telephone").filter(QRegularExpression(QStringLiteral("^\\+\\d"))).size()
+            > 100);
+    QVERIFY(Texts(db, "QuerySearches", "query").size() > 50);
+    // Map regions have their south-west corner below and left of the north-east one.
+    QCOMPARE(test::QueryNumber(db, QStringLiteral("SELECT COUNT(*) FROM QuerySearches WHERE "
+                                                  "map_region_south_latitude >= map_region_north_latitude OR "
+                                                  "map_region_west_longitude >= map_region_east_longitude")),
+             0);
+    QCOMPARE(test::QueryNumber(db, QStringLiteral("SELECT COUNT(*) FROM PlaceDisplays WHERE abs(place_point_latitude) "
+                                                  "> 90 OR abs(place_point_longitude) > 180")),
+             0);
+}
+
+void TestSampleBackup::existingBackupIsNotOverwritten()
+{
+    QTemporaryDir folder;
+    const SampleManifest manifest = host::sample::WriteSampleBackup(folder.path(), Options(20, 1, false));
+    const QByteArray databaseHash = FileHash(manifest.databasePath);
+    const QByteArray descriptorHash = FileHash(manifest.descriptorPath);
+    QVERIFY_EXCEPTION_THROWN(host::sample::WriteSampleBackup(folder.path(), Options(20, 2, false)),
+                             std::runtime_error);
+    QCOMPARE(FileHash(manifest.databasePath), databaseHash);
+    QCOMPARE(FileHash(manifest.descriptorPath), descriptorHash);
+}
+
+void TestSampleBackup::descriptorPointsAtDatabase()
+{
+    QTemporaryDir folder;
+    const SampleManifest manifest = host::sample::WriteSampleBackup(folder.path(), Options(1, 1, false));
+    QFile file(manifest.descriptorPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString version;
+    QString name;
+    QStringList appleMapsDatabases;
+    QStringList path;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement)
+            path << xml.name().toString();
+        else if (token == QXmlStreamReader::EndElement)
+            path.removeLast();
+        else if (token == QXmlStreamReader::Characters && !xml.isWhitespace()) {
+            const QString where = path.join(QLatin1Char('/'));
+            if (where == QLatin1String("Backup/Version"))
+                version = xml.text().toString();
+            else if (where == QLatin1String("Backup/Categories/Category/Name"))
+                name = xml.text().toString();
+            else if (where == QLatin1String("Backup/Categories/Category/Database")
+                     && name == QLatin1String("AppleMaps"))
+                appleMapsDatabases << xml.text().toString();
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(version.toInt() >= 3);
+    QCOMPARE(appleMapsDatabases.size(), 1);
+    QCOMPARE(QDir(folder.path()).absoluteFilePath(appleMapsDatabases.first()), manifest.databasePath);
+}
+
+MAPS_TEST_CLASS(TestSampleBackup);
+#include "tst_SampleBackup.moc"

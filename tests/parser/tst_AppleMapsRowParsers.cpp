@@ -1,0 +1,371 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+
+#include "CryptLog/log/Severity.h"
+#include "appleMaps/parser/AppleMapsRowParsers.h"
+#include "appleMaps/parser/TransportType.h"
+
+#include <boost/make_shared.hpp>
+
+#include <QTest>
+
+#include <algorithm>
+
+Q_DECLARE_METATYPE(boost::any)
+
+namespace details = appleMaps::details;
+using cmn::db::Int64;
+using cmn::db::Rows;
+using cmn::db::SqlNull;
+using Cells = std::vector<boost::any>;
+
+namespace {
+
+Rows MakeRows(const std::vector<Cells>& rows)
+{
+    Rows result;
+    for (const Cells& cells : rows) {
+        auto row = boost::make_shared<cmn::db::Row>();
+        for (const boost::any& value : cells)
+            row->push_back(boost::make_shared<cmn::db::Column>(cmn::db::Column{"column", value}));
+        result.push_back(row);
+    }
+    return result;
+}
+
+boost::any Text(const char* text)
+{
+    return std::string(text);
+}
+
+// A place display row: identifier, timestamp, latitude, longitude, telephone, fax, url, name.
+Cells PlaceRow(const char* identifier, boost::any timestamp = Int64(1), boost::any latitude = 55.75,
+               boost::any longitude = 37.62)
+{
+    return {Text(identifier), timestamp, latitude, longitude, Text("+7 495"), Text("+7 496"), Text("https://x.ru"),
+            Text("Kremlin")};
+}
+
+cmn::Address MakeAddress(const QString& locality)
+{
+    cmn::Address address;
+    address.locality = locality;
+    address.resolutionState = cmn::Address::Resolved;
+    return address;
+}
+
+// A fetch over a map of no addresses.
+details::AddressSource NoAddresses()
+{
+    static details::AddressMap none;
+    return details::AddressSource::TakingFrom(none);
+}
+
+int DebugLinesOf(const std::string& function)
+{
+    const std::vector<test::LogLine> lines = test::ProcessRecordingSink()->Lines();
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const test::LogLine& line) {
+        return line.severity == CryptLog::Debug && line.function == function;
+    }));
+}
+
+} // namespace
+
+class AppleMapsRowParsersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::ProcessRecordingSink(); }
+    void init() { test::ProcessRecordingSink()->Clear(); }
+
+    void coordinateCells_data()
+    {
+        QTest::addColumn<boost::any>("latitudeCell");
+        QTest::addColumn<boost::any>("longitudeCell");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("longitude");
+        QTest::newRow("both axes") << boost::any(55.75) << boost::any(37.62) << 55.75 << 37.62;
+        QTest::newRow("latitude at the no-value marker") << boost::any(-180.0) << boost::any(37.62) << -91.0
+                                                         << 37.62;
+        QTest::newRow("longitude at the no-value marker") << boost::any(55.75) << boost::any(-180.0) << 55.75
+                                                          << -181.0;
+        QTest::newRow("just beside the marker is a value") << boost::any(-180.000001) << boost::any(180.0)
+                                                           << -180.000001 << 180.0;
+        QTest::newRow("null cells are skipped") << boost::any(SqlNull()) << boost::any(SqlNull()) << -91.0
+                                                << -181.0;
+        QTest::newRow("integer latitude reads as zero") << boost::any(Int64(55)) << boost::any(37.62) << 0.0
+                                                        << 37.62;
+        QTest::newRow("corrupted text reads as zero") << boost::any(Text("<CORRUPTED DATA>")) << boost::any(37.62)
+                                                      << 0.0 << 37.62;
+        QTest::newRow("zero is a position") << boost::any(0.0) << boost::any(0.0) << 0.0 << 0.0;
+    }
+
+    void coordinateCells()
+    {
+        QFETCH(boost::any, latitudeCell);
+        QFETCH(boost::any, longitudeCell);
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        details::AddressSource addresses = NoAddresses();
+        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
+        details::ParseAppleMapsPlaceItems(MakeRows({PlaceRow("p", Int64(1), latitudeCell, longitudeCell)}),
+                                          addresses, items);
+        QCOMPARE(items.size(), std::size_t(1));
+        QCOMPARE(items[0].placePoint.latitude, latitude);
+        QCOMPARE(items[0].placePoint.longitude, longitude);
+        QCOMPARE(items[0].placePoint.altitude, 0.0);
+    }
+
+    void timestampCells_data()
+    {
+        QTest::addColumn<boost::any>("cell");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("zero is no time") << boost::any(Int64(0)) << "";
+        QTest::newRow("null is no time") << boost::any(SqlNull()) << "";
+        QTest::newRow("text is no time") << boost::any(Text("1500000000")) << "";
+        QTest::newRow("seconds since 1970") << boost::any(Int64(1500000000)) << "2017-07-14T02:40:00Z";
+        QTest::newRow("float is truncated") << boost::any(1500000000.9) << "2017-07-14T02:40:00Z";
+        QTest::newRow("negative wraps to unsigned 32 bits") << boost::any(Int64(-1)) << "2106-02-07T06:28:15Z";
+        QTest::newRow("only the low 32 bits count") << boost::any(Int64(0x100000005)) << "1970-01-01T00:00:05Z";
+        QTest::newRow("whole value decides, not its low bits") << boost::any(Int64(0x100000000))
+                                                          << "1970-01-01T00:00:00Z";
+    }
+
+    void timestampCells()
+    {
+        QFETCH(boost::any, cell);
+        QFETCH(QString, time);
+        details::AddressSource addresses = NoAddresses();
+        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
+        details::ParseAppleMapsPlaceItems(MakeRows({PlaceRow("p", cell)}), addresses, items);
+        QCOMPARE(items.size(), std::size_t(1));
+        QCOMPARE(items[0].timestamp.isNull(), time.isEmpty());
+        if (!time.isEmpty()) {
+            QCOMPARE(items[0].timestamp.timeSpec(), Qt::UTC);
+            QCOMPARE(items[0].timestamp.toString(Qt::ISODate), time);
+        }
+    }
+
+    void transportTypes_data()
+    {
+        QTest::addColumn<qint64>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("drive") << qint64(0) << "Drive";
+        QTest::newRow("transit") << qint64(1) << "Transit";
+        QTest::newRow("walk") << qint64(2) << "Walk";
+        QTest::newRow("unknown") << qint64(3) << "";
+        QTest::newRow("negative") << qint64(-1) << "";
+        QTest::newRow("large value does not alias drive") << qint64(4294967296) << "";
+    }
+
+    void transportTypes()
+    {
+        QFETCH(qint64, stored);
+        QFETCH(QString, text);
+        QCOMPARE(details::TransportTypeToString(stored), text);
+        const std::string unexpected = "Unexpected transport type " + std::to_string(stored);
+        const std::vector<test::LogLine> lines = test::ProcessRecordingSink()->Lines();
+        const bool logged = std::any_of(lines.begin(), lines.end(),
+                                        [&](const test::LogLine& line) { return line.message == unexpected; });
+        QCOMPARE(logged, text.isEmpty());
+    }
+
+    void addressColumnsFillTheirFields()
+    {
+        details::AddressMap addresses;
+        details::ParseAppleMapsAddresses(
+            MakeRows({{Text("id"), Text("Russia"), Text("RU"), Text("Moscow"), Text("MOW"), Text("Moskva"),
+                       Text("101000"), Text("Tverskaya"), Text("7")}}),
+            addresses);
+        QCOMPARE(addresses.size(), std::size_t(1));
+        QCOMPARE(addresses["id"].size(), std::size_t(1));
+        const cmn::Address& address = addresses["id"][0];
+        const QStringList fields = {address.country,      address.countryCode,  address.administrativeArea,
+                                    address.administrativeAreaCode, address.locality, address.postCode,
+                                    address.thoroughfare, address.subThoroughfare};
+        QCOMPARE(fields.join('|'), "Russia|RU|Moscow|MOW|Moskva|101000|Tverskaya|7");
+        QCOMPARE(address.resolutionState, cmn::Address::Resolved);
+    }
+
+    void addressesOfOneIdentifierKeepTheirRowOrder()
+    {
+        details::AddressMap addresses;
+        const Cells tail = {Text(""), Text(""), Text(""), Text(""), Text(""), Text(""), Text("")};
+        Cells first = {Text("id"), Text("first")};
+        Cells second = {Text("id"), Text("second")};
+        first.insert(first.end(), tail.begin(), tail.end());
+        second.insert(second.end(), tail.begin(), tail.end());
+        details::ParseAppleMapsAddresses(MakeRows({first, second}), addresses);
+        QCOMPARE(addresses["id"].size(), std::size_t(2));
+        QCOMPARE(addresses["id"][1].country, "second");
+    }
+
+    // Places and directions share one map: an identifier's addresses go to its first record.
+    void takingSourceHandsAddressesOutOnce()
+    {
+        details::AddressMap addresses{{"twice", {MakeAddress("Moskva")}}};
+        details::AddressSource source = details::AddressSource::TakingFrom(addresses);
+        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
+        details::ParseAppleMapsPlaceItems(MakeRows({PlaceRow("twice"), PlaceRow("twice"), PlaceRow("without")}),
+                                          source, items);
+        QCOMPARE(items.size(), std::size_t(3));
+        QCOMPARE(items[0].addresses.size(), std::size_t(1));
+        QCOMPARE(items[0].addresses[0].locality, "Moskva");
+        QVERIFY(items[1].addresses.empty());
+        QVERIFY(items[2].addresses.empty());
+        QVERIFY(details::AddressSource::TakingFrom(addresses).Take("twice").empty());
+    }
+
+    // Each bookmark fetch works as if on its own copy of the map.
+    void copyingSourceLeavesTheMapForTheNextFetch()
+    {
+        const details::AddressMap addresses{{"twice", {MakeAddress("Moskva"), MakeAddress("Tver")}}};
+        for (int fetch = 0; fetch < 2; ++fetch) {
+            details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
+            QCOMPARE(source.Take("twice").size(), std::size_t(2));
+            QVERIFY(source.Take("twice").empty());
+            QVERIFY(source.Take("without").empty());
+        }
+        QCOMPARE(addresses.at("twice").size(), std::size_t(2));
+    }
+
+    void placeBookmarkColumns()
+    {
+        details::AddressSource addresses = NoAddresses();
+        std::vector<appleMaps::AppleMapsPlaceBookmarkItem> items;
+        details::ParseAppleMapsPlaceBookmarks(
+            MakeRows({{Text("b"), Int64(60), Text("Home"), 55.0, 37.0, Text("tel"), Text("fax"), Text("url"),
+                       Text("name"), 56.0, 38.0}}),
+            addresses, items);
+        QCOMPARE(items.size(), std::size_t(1));
+        const appleMaps::AppleMapsPlaceBookmarkItem& item = items[0];
+        QCOMPARE(item.timestamp.toString(Qt::ISODate), "1970-01-01T00:01:00Z");
+        QCOMPARE(QStringList({item.title, item.telephone, item.fax, item.url, item.name, item.type}).join('|'),
+                 "Home|tel|fax|url|name|Place");
+        QCOMPARE(item.placePoint, (location::Coordinates{37.0, 55.0, 0.0}));
+        QCOMPARE(item.droppedPin, (location::Coordinates{38.0, 56.0, 0.0}));
+        QVERIFY(item.route.empty());
+    }
+
+    void routeBookmarkHasTwoPointsAndNoTitle()
+    {
+        details::AddressSource addresses = NoAddresses();
+        std::vector<appleMaps::AppleMapsPlaceBookmarkItem> items;
+        details::ParseAppleMapsRouteBookmarks(
+            MakeRows({{Text("r"), Int64(1), 55.0, 37.0, Text("tel"), Text("fax"), Text("url"), Text("name"), 50.0,
+                       30.0, -180.0, SqlNull()}}),
+            addresses, items);
+        QCOMPARE(items.size(), std::size_t(1));
+        const appleMaps::AppleMapsPlaceBookmarkItem& item = items[0];
+        QCOMPARE(QStringList({item.title, item.telephone, item.name, item.type}).join('|'), "|tel|name|Route");
+        QCOMPARE(item.placePoint, (location::Coordinates{37.0, 55.0, 0.0}));
+        QCOMPARE(item.droppedPin, location::Coordinates());
+        QCOMPARE(item.route.size(), std::size_t(2));
+        QCOMPARE(item.route[0], (location::Coordinates{30.0, 50.0, 0.0}));
+        QCOMPARE(item.route[1], location::Coordinates());
+    }
+
+    void querySearchColumnsFillTheMapRegion()
+    {
+        std::vector<appleMaps::AppleMapsHistoryQuerySearchItem> items;
+        details::ParseAppleMapsQuerySearchItems(
+            MakeRows({{Int64(1), Text("coffee"), Text("Moscow"), 55.1, 37.2, 55.9, 37.8}}), items);
+        QCOMPARE(items.size(), std::size_t(1));
+        QCOMPARE(items[0].query + '|' + items[0].locationDisplayString, "coffee|Moscow");
+        QCOMPARE(items[0].mapRegion.southWest, (location::Coordinates{37.2, 55.1, 0.0}));
+        QCOMPARE(items[0].mapRegion.northEast, (location::Coordinates{37.8, 55.9, 0.0}));
+    }
+
+    void directionsSearchColumns()
+    {
+        details::AddressMap addresses{{"d", {MakeAddress("Tver")}}};
+        details::AddressSource source = details::AddressSource::TakingFrom(addresses);
+        std::vector<appleMaps::AppleMapsDirectionSearchItem> items;
+        details::ParseAppleMapsDirecrionsSearchesItems(
+            MakeRows({{Text("d"), Int64(1), Int64(1), Text("tel"), Text("fax"), Text("url"), Text("name"), 55.0,
+                       37.0, 56.0, 35.0}}),
+            source, items);
+        QCOMPARE(items.size(), std::size_t(1));
+        const appleMaps::AppleMapsDirectionSearchItem& item = items[0];
+        QCOMPARE(QStringList({item.transportType, item.telephone, item.fax, item.url, item.name}).join('|'),
+                 "Transit|tel|fax|url|name");
+        QCOMPARE(item.startPoint, (location::Coordinates{37.0, 55.0, 0.0}));
+        QCOMPARE(item.endPoint, (location::Coordinates{35.0, 56.0, 0.0}));
+        QCOMPARE(item.addresses.size(), std::size_t(1));
+    }
+
+    void textCellsOfOtherTypesAreEmpty()
+    {
+        details::AddressSource addresses = NoAddresses();
+        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
+        details::ParseAppleMapsPlaceItems(MakeRows({{Text("p"), Int64(1), 1.0, 2.0, Int64(8495), SqlNull(),
+                                                     Text("<CORRUPTED DATA>"), Text("Кремль 𝄞")}}),
+                                          addresses, items);
+        QCOMPARE(items.size(), std::size_t(1));
+        QCOMPARE(QStringList({items[0].telephone, items[0].fax, items[0].url, items[0].name}).join('|'),
+                 QString::fromUtf8("|||Кремль 𝄞"));
+    }
+
+    // A row too short for its statement stands for any row that fails to convert.
+    void badRowIsSkippedAndLogged_data()
+    {
+        QTest::addColumn<QString>("converter");
+        QTest::newRow("addresses") << "ParseAppleMapsAddresses";
+        QTest::newRow("place bookmarks") << "ParseAppleMapsPlaceBookmarks";
+        QTest::newRow("route bookmarks") << "ParseAppleMapsRouteBookmarks";
+        QTest::newRow("query searches") << "ParseAppleMapsQuerySearchItems";
+        QTest::newRow("place displays") << "ParseAppleMapsPlaceItems";
+        QTest::newRow("directions searches") << "ParseAppleMapsDirecrionsSearchesItems";
+    }
+
+    void badRowIsSkippedAndLogged()
+    {
+        QFETCH(QString, converter);
+        const Cells good(12, Text("x"));
+        Rows rows = MakeRows({good, {Text("short")}, good});
+        rows.insert(rows.begin() + 1, nullptr);
+        (*rows.back())[3].reset();
+        rows.push_back(MakeRows({good}).front());
+
+        details::AddressMap addresses;
+        details::AddressSource source = details::AddressSource::TakingFrom(addresses);
+        appleMaps::AppleMapsRecords records;
+        records.bookmarks.reserve(rows.size());
+        std::size_t converted = 0;
+        if (converter == "ParseAppleMapsAddresses") {
+            details::ParseAppleMapsAddresses(std::move(rows), addresses);
+            converted = addresses["x"].size();
+        } else if (converter == "ParseAppleMapsPlaceBookmarks") {
+            details::ParseAppleMapsPlaceBookmarks(std::move(rows), source, records.bookmarks);
+            converted = records.bookmarks.size();
+        } else if (converter == "ParseAppleMapsRouteBookmarks") {
+            details::ParseAppleMapsRouteBookmarks(std::move(rows), source, records.bookmarks);
+            converted = records.bookmarks.size();
+        } else if (converter == "ParseAppleMapsQuerySearchItems") {
+            details::ParseAppleMapsQuerySearchItems(std::move(rows), records.querySearches);
+            converted = records.querySearches.size();
+        } else if (converter == "ParseAppleMapsPlaceItems") {
+            details::ParseAppleMapsPlaceItems(std::move(rows), source, records.placeDisplays);
+            converted = records.placeDisplays.size();
+        } else {
+            details::ParseAppleMapsDirecrionsSearchesItems(std::move(rows), source, records.directionSearches);
+            converted = records.directionSearches.size();
+        }
+        // Good, missing row, short row, good row with a missing cell, good.
+        QCOMPARE(converted, std::size_t(2));
+        QCOMPARE(DebugLinesOf("appleMaps::details::" + converter.toStdString()), 3);
+    }
+
+    void convertersAppendAfterWhatIsThere()
+    {
+        details::AddressSource addresses = NoAddresses();
+        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items(1);
+        details::ParseAppleMapsPlaceItems(MakeRows({PlaceRow("a"), PlaceRow("b")}), addresses, items);
+        QCOMPARE(items.size(), std::size_t(3));
+        QVERIFY(items.capacity() >= 3);
+        QCOMPARE(items[2].name, "Kremlin");
+    }
+};
+
+MAPS_TEST_CLASS(AppleMapsRowParsersTest);
+#include "tst_AppleMapsRowParsers.moc"

@@ -1,0 +1,247 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+
+#include "cmn/plist/BinaryPlist.h"
+
+#include "CryptLog/log/Logger.h"
+#include "CryptLog/log/Severity.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <tinyxml.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString DataPath(const QString& relative)
+{
+    return QStringLiteral(PLIST_TEST_DATA "/") + relative;
+}
+
+int Load(TiXmlDocument& document, const QByteArray& bytes)
+{
+    return ulq::cmn::LoadBinaryPlist(&document, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// Same escaping as make_plists.py: one line per element, whatever its text holds.
+std::string Escaped(const std::string& text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        if (c == '\\') {
+            escaped += "\\\\";
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof(code), "\\x%02X", static_cast<unsigned char>(c));
+            escaped += code;
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// One line per element, "  " per level: the name, then a blank and the text for text elements.
+void AppendOutline(const TiXmlElement& element, int depth, std::string& outline)
+{
+    outline += std::string(2 * static_cast<std::size_t>(depth), ' ') + element.ValueStr();
+    const TiXmlNode* first = element.FirstChild();
+    if (first && first->ToText())
+        outline += " " + Escaped(first->ValueStr());
+    outline += '\n';
+    for (const TiXmlElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+        AppendOutline(*child, depth + 1, outline);
+}
+
+std::string OutlineOfPlist(const TiXmlDocument& document)
+{
+    const TiXmlElement* plist = document.FirstChildElement("plist");
+    const TiXmlElement* top = plist ? plist->FirstChildElement() : nullptr;
+    std::string outline;
+    if (top)
+        AppendOutline(*top, 0, outline);
+    return outline;
+}
+
+void AddFileRows(const QString& folder)
+{
+    const QDir dir(DataPath(folder));
+    for (const QString& name : dir.entryList({QStringLiteral("*.bplist")}, QDir::Files, QDir::Name))
+        QTest::newRow(qPrintable(folder + "/" + name)) << dir.filePath(name);
+}
+
+} // namespace
+
+class BinaryPlistTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(test::ProcessRecordingSink()); }
+
+    void init()
+    {
+        CryptLog::Logger::Instance().SetMaxSeverity(CryptLog::Verbose);
+        test::ProcessRecordingSink()->Clear();
+    }
+
+    void convertsListsOfAnIndependentWriter_data()
+    {
+        QTest::addColumn<QString>("path");
+        AddFileRows(QStringLiteral("valid"));
+    }
+
+    void convertsListsOfAnIndependentWriter()
+    {
+        QFETCH(QString, path);
+        QString expectedPath = path;
+        expectedPath.replace(QStringLiteral(".bplist"), QStringLiteral(".expected"));
+        const QByteArray expected = ReadFile(expectedPath);
+        QVERIFY(!expected.isEmpty());
+
+        TiXmlDocument document;
+        QCOMPARE(Load(document, ReadFile(path)), 0);
+
+        QCOMPARE(QString::fromStdString(OutlineOfPlist(document)), QString::fromUtf8(expected));
+    }
+
+    void documentHasDeclarationAndVersionedPlistRoot()
+    {
+        TiXmlDocument document;
+        QCOMPARE(Load(document, ReadFile(DataPath("valid/date_zero.bplist"))), 0);
+
+        const TiXmlDeclaration* declaration = document.FirstChild()->ToDeclaration();
+        QVERIFY(declaration);
+        QCOMPARE(std::string(declaration->Version()), std::string("1.0"));
+        QCOMPARE(std::string(declaration->Encoding()), std::string("UTF-8"));
+        QCOMPARE(std::string(declaration->Standalone()), std::string());
+        const TiXmlElement* plist = document.RootElement();
+        QCOMPARE(plist->ValueStr(), std::string("plist"));
+        QCOMPARE(std::string(plist->Attribute("version")), std::string("1.0"));
+        QCOMPARE(plist->NextSibling(), static_cast<const TiXmlNode*>(nullptr));
+
+        TiXmlPrinter printer;
+        printer.SetStreamPrinting();
+        document.Accept(&printer);
+        QCOMPARE(std::string(printer.CStr()),
+                 std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" ?><plist version=\"1.0\"><dict>"
+                             "<key>When</key><date>2001-01-01T00:00:00Z</date></dict></plist>"));
+    }
+
+    void nestingUpToTheLimitConverts()
+    {
+        TiXmlDocument document;
+        QCOMPARE(Load(document, ReadFile(DataPath("nesting_at_limit.bplist"))), 0);
+
+        int arrays = 0;
+        const TiXmlElement* element = document.RootElement()->FirstChildElement();
+        for (; element && element->ValueStr() == "array"; element = element->FirstChildElement())
+            ++arrays;
+        QCOMPARE(arrays, 512);
+        QVERIFY(element);
+        QCOMPARE(std::string(element->GetText()), std::string("leaf"));
+    }
+
+    void rejectsMalformedListsAndLeavesTheDocumentEmpty_data()
+    {
+        QTest::addColumn<QString>("path");
+        AddFileRows(QStringLiteral("malformed"));
+    }
+
+    void rejectsMalformedListsAndLeavesTheDocumentEmpty()
+    {
+        QFETCH(QString, path);
+        const QByteArray bytes = ReadFile(path);
+        QVERIFY(!bytes.isEmpty());
+        TiXmlDocument document;
+        QCOMPARE(Load(document, ReadFile(DataPath("valid/nested.bplist"))), 0);
+
+        QCOMPARE(Load(document, bytes), 3);
+
+        QCOMPARE(document.FirstChild(), static_cast<TiXmlNode*>(nullptr));
+    }
+
+    void everyTruncationIsRejected()
+    {
+        const QByteArray bytes = ReadFile(DataPath("valid/nested.bplist"));
+        QVERIFY(!bytes.isEmpty());
+        for (int length = 0; length < bytes.size(); ++length) {
+            TiXmlDocument document;
+            QVERIFY2(Load(document, bytes.left(length)) == 3, qPrintable(QString::number(length)));
+        }
+    }
+
+    void nullArgumentsAreInvalidParameters()
+    {
+        const QByteArray bytes = ReadFile(DataPath("valid/nested.bplist"));
+        TiXmlDocument document;
+        QCOMPARE(ulq::cmn::LoadBinaryPlist(nullptr, bytes.constData(), static_cast<std::size_t>(bytes.size())), 2);
+        QCOMPARE(ulq::cmn::LoadBinaryPlist(&document, nullptr, 40), 2);
+    }
+
+    // Only a missing trailer is logged, and only at debug severity.
+    void failureLogging_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("maxSeverity");
+        QTest::addColumn<int>("expectedLines");
+        QTest::newRow("no trailer, debug") << "truncated_trailer" << int(CryptLog::Debug) << 1;
+        QTest::newRow("no trailer, info") << "truncated_trailer" << int(CryptLog::Info) << 0;
+        QTest::newRow("object failure, verbose") << "two_arrays_cycle" << int(CryptLog::Verbose) << 0;
+    }
+
+    void failureLogging()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, maxSeverity);
+        QFETCH(int, expectedLines);
+        CryptLog::Logger::Instance().SetMaxSeverity(maxSeverity);
+        TiXmlDocument document;
+
+        QCOMPARE(Load(document, ReadFile(DataPath("malformed/" + file + ".bplist"))), 3);
+
+        const std::vector<test::RecordedLine> lines = test::ProcessRecordingSink()->Lines();
+        QCOMPARE(int(lines.size()), expectedLines);
+        if (expectedLines == 0)
+            return;
+        QCOMPARE(lines[0].severity, int(CryptLog::Debug));
+        QCOMPARE(lines[0].function, std::string("ulq::cmn::LoadBinaryPlist"));
+        QCOMPARE(lines[0].message, std::string(" ! __CFBinaryPlistGetTopLevelInfo() failed!"));
+    }
+
+    void binaryTestReadsTheSignatureAndRewinds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("version 00") << QByteArray("bplist00\xd0\x08", 10) << true;
+        QTest::newRow("signature only") << QByteArray("bplist0") << true;
+        QTest::newRow("signature cut short") << QByteArray("bplist") << false;
+        QTest::newRow("other version family") << QByteArray("bplist15") << false;
+        QTest::newRow("xml property list") << QByteArray("<?xml version=\"1.0\"?><plist/>") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+
+    void binaryTestReadsTheSignatureAndRewinds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, expected);
+        std::istringstream stream(bytes.toStdString());
+
+        QCOMPARE(ulq::cmn::IsBinaryPlist(stream), expected);
+
+        QVERIFY(stream.good());
+        QCOMPARE(QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(stream), {})), bytes);
+    }
+};
+
+MAPS_TEST_CLASS(BinaryPlistTest);
+#include "tst_BinaryPlist.moc"

@@ -1,0 +1,157 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+#include "cmn/CaughtException.h"
+
+#include "cmn/CommonExceptions.h"
+#include "cmn/PathEncoding.h"
+#include "cmn/plist/PlistFile.h"
+#include "cmn/plist/XmlText.h"
+
+#include "CryptLog/log/Severity.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <tinyxml.h>
+
+#include <algorithm>
+
+namespace {
+
+QByteArray Repeated(const char* piece, int count)
+{
+    return QByteArray(piece).repeated(count);
+}
+
+QByteArray Nested(int depth)
+{
+    return Repeated("<a>", depth) + Repeated("</a>", depth);
+}
+
+} // namespace
+
+class PlistFileTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+
+    boost::filesystem::path WriteFile(const QString& name, const QByteArray& content)
+    {
+        QFile file(m_folder.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName().toStdWString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ulq::cmn::utils::ImbueUtf8PathConversion();
+        QVERIFY(m_folder.isValid());
+        QVERIFY(test::ProcessRecordingSink());
+    }
+
+    void init() { test::ProcessRecordingSink()->Clear(); }
+
+    void loadsXmlAndBinaryFilesByTheirSignature_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("root");
+        QFile binary(QStringLiteral(PLIST_TEST_DATA "/valid/nested.bplist"));
+        QVERIFY(binary.open(QIODevice::ReadOnly));
+        QTest::newRow("xml") << QByteArray("<?xml version=\"1.0\"?>\n<Backup><Version>3</Version></Backup>")
+                             << "Backup";
+        QTest::newRow("binary") << binary.readAll() << "plist";
+    }
+
+    void loadsXmlAndBinaryFilesByTheirSignature()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, root);
+        TiXmlDocument document;
+
+        ulq::cmn::OpenPlistFile(WriteFile("list.plist", content), document);
+
+        QVERIFY(document.RootElement());
+        QCOMPARE(QString::fromStdString(document.RootElement()->ValueStr()), root);
+    }
+
+    void unloadableFileIsACorruptedBackup_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("malformed binary") << QByteArray("bplist00 and then nothing that fits") << true;
+        QTest::newRow("malformed xml") << QByteArray("<Backup><Version>3</Backup>") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("nested deeper than the stack allows") << Nested(200000) << true;
+        QTest::newRow("missing") << QByteArray() << false;
+    }
+
+    void unloadableFileIsACorruptedBackup()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        QFile::remove(m_folder.filePath("broken.plist"));
+        const boost::filesystem::path path =
+            exists ? WriteFile("broken.plist", content) : m_folder.filePath("broken.plist").toStdWString();
+        TiXmlDocument document;
+
+        const auto failure = test::CaughtException<ulq::cmn::CommonException>(
+            [&] { ulq::cmn::OpenPlistFile(path, document); });
+
+        QVERIFY(failure);
+        QCOMPARE(QString::fromStdString(failure->GetUserText()),
+                 "Can't open backup." + m_folder.filePath("broken.plist") + " file is corrupted.");
+        QCOMPARE(document.FirstChild(), static_cast<TiXmlNode*>(nullptr));
+        std::vector<test::RecordedLine> errors = test::ProcessRecordingSink()->Lines();
+        errors.erase(std::remove_if(errors.begin(), errors.end(),
+                                    [](const test::RecordedLine& line) { return line.severity != CryptLog::Error; }),
+                     errors.end());
+        QCOMPARE(errors.size(), std::size_t(1));
+        QCOMPARE(errors[0].function, std::string("ulq::cmn::OpenPlistFile"));
+    }
+
+    // TinyXML recurses per level; markup beyond what a thread's stack surely holds must pass a
+    // strict check first, which ordinary descriptors of any size do.
+    void xmlTextParsing_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("parses");
+        QTest::newRow("nesting within the unchecked markup") << Nested(500) << true;
+        QTest::newRow("wide and flat document")
+            << "<Backup><Categories>" + Repeated("<Category><Name>N</Name><Database/></Category>", 2000)
+                   + "</Categories></Backup>"
+            << true;
+        QTest::newRow("nesting at the checked limit")
+            << "<r>" + Nested(255) + Repeated("<b/>", 1000) + "</r>" << true;
+        QTest::newRow("nesting beyond the checked limit")
+            << "<r>" + Nested(256) + Repeated("<b/>", 1000) + "</r>" << false;
+        QTest::newRow("two roots in a large document") << Nested(3) + Repeated("<b/>", 1000) << false;
+        QTest::newRow("deep nesting") << Nested(100000) << false;
+        QTest::newRow("deep nesting hidden from a lenient count")
+            << "<r>" + Repeated("<!-- </r> -->", 2000) + Nested(100000) + "</r>" << false;
+        QTest::newRow("document type in a large document")
+            << "<!DOCTYPE r><r>" + Repeated("<b/>", 2000) + "</r>" << false;
+        QTest::newRow("processing instruction in a large document")
+            << "<r><?pi <a><a><a>?>" + Repeated("<b/>", 2000) + "</r>" << false;
+        // TinyXML steps over a UTF-8 sequence by its lead byte, past the end of a cut one (seen
+        // with a guard page; the sanitizers cannot see into the system library).
+        QTest::newRow("utf-8 sequence cut in the text") << QByteArray("\xef\xbb\xbf<r>a\xf0") << false;
+        QTest::newRow("utf-8 sequence cut in an attribute")
+            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><r a=\"\xe0") << false;
+        QTest::newRow("utf-8 sequence cut after the root") << QByteArray("\xef\xbb\xbf<r>text</r>\xf0") << true;
+    }
+
+    void xmlTextParsing()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, parses);
+        TiXmlDocument document;
+        QCOMPARE(ulq::cmn::ParseXmlText(text.toStdString(), document), parses);
+    }
+};
+
+MAPS_TEST_CLASS(PlistFileTest);
+#include "tst_PlistFile.moc"
