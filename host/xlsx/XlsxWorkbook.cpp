@@ -1,0 +1,73 @@
+#include "XlsxWorkbook.h"
+
+#include "SheetName.h"
+#include "XlsxTable.h"
+
+#include <QFile>
+
+#include <xlsxwriter.h>
+
+#include <stdexcept>
+
+namespace host::xlsx {
+namespace {
+
+XlsxFormats AddFormats(lxw_workbook* workbook)
+{
+    XlsxFormats formats;
+    formats.caption = workbook_add_format(workbook);
+    format_set_bold(formats.caption);
+    formats.text = workbook_add_format(workbook);
+    format_set_text_wrap(formats.text);
+    format_set_align(formats.text, LXW_ALIGN_VERTICAL_TOP);
+    formats.link = workbook_add_format(workbook);
+    format_set_text_wrap(formats.link);
+    format_set_align(formats.link, LXW_ALIGN_VERTICAL_TOP);
+    format_set_underline(formats.link, LXW_UNDERLINE_SINGLE);
+    format_set_font_color(formats.link, LXW_COLOR_BLUE);
+    formats.summary = workbook_add_format(workbook);
+    format_set_italic(formats.summary);
+    return formats;
+}
+
+} // namespace
+
+XlsxWorkbook::XlsxWorkbook(const QString& path)
+    : m_workbook(workbook_new(QFile::encodeName(path).constData()))
+    , m_path(path)
+{
+    if (!m_workbook)
+        throw std::runtime_error("Cannot create the workbook " + path.toStdString());
+    m_formats = AddFormats(m_workbook);
+}
+
+XlsxWorkbook::~XlsxWorkbook()
+{
+    if (m_workbook)
+        lxw_workbook_free(m_workbook);
+}
+
+std::shared_ptr<exportReport::ITableExport> XlsxWorkbook::CreateTable(const std::string& name, int /*kind*/)
+{
+    if (!m_workbook)
+        throw std::runtime_error("The workbook " + m_path.toStdString() + " is closed");
+    const QString sheetName = MakeSheetName(QString::fromStdString(name), m_sheetNames);
+    const QByteArray utf8Name = sheetName.toUtf8();
+    lxw_worksheet* worksheet = workbook_add_worksheet(m_workbook, utf8Name.constData());
+    if (!worksheet)
+        throw std::runtime_error("Cannot add the sheet " + utf8Name.toStdString());
+    m_sheetNames << sheetName;
+    return std::make_shared<XlsxTable>(worksheet, utf8Name.toStdString(), m_formats);
+}
+
+void XlsxWorkbook::Close()
+{
+    if (!m_workbook)
+        return;
+    const lxw_error error = workbook_close(m_workbook);
+    m_workbook = nullptr;
+    if (error != LXW_NO_ERROR)
+        throw std::runtime_error(lxw_strerror(error));
+}
+
+} // namespace host::xlsx

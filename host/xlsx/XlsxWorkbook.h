@@ -1,0 +1,45 @@
+#pragma once
+
+#include "XlsxFormats.h"
+
+#include "exportReport/interfaces/ITableExportFactory.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+struct lxw_workbook;
+
+namespace host::xlsx {
+
+// An xlsx report: one worksheet per table the plug-ins ask for. Nothing reaches the disk before
+// Close; the tables handed out must not be used after it.
+class XlsxWorkbook final : public exportReport::ITableExportFactory {
+public:
+    // Throws std::runtime_error when the workbook cannot be set up.
+    explicit XlsxWorkbook(const QString& path);
+    // Discards a workbook that was not closed.
+    ~XlsxWorkbook() override;
+
+    XlsxWorkbook(const XlsxWorkbook&) = delete;
+    XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
+
+    // The sheet's name is `name` made acceptable to the workbook (see MakeSheetName).
+    std::shared_ptr<exportReport::ITableExport> CreateTable(const std::string& name, int kind) override;
+
+    // Writes the file; a workbook without tables gets one empty sheet. Throws std::runtime_error
+    // with the reason when the file cannot be written.
+    void Close();
+
+    QStringList SheetNames() const { return m_sheetNames; }
+
+private:
+    lxw_workbook* m_workbook;
+    QString m_path;
+    XlsxFormats m_formats;
+    QStringList m_sheetNames;
+};
+
+} // namespace host::xlsx

@@ -1,0 +1,77 @@
+#include "ExportButton.h"
+
+#include "ExportSaveMenu.h"
+
+#include "CryptLog/log/Log.h"
+#include "viewers/gui/StyleSheetManager.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <exception>
+
+namespace pluginGui {
+
+namespace {
+
+constexpr int ButtonWidth = 80;
+constexpr int ButtonHeight = 24;
+// The menu opens this far right of centre and this far above the button.
+constexpr int MenuOffsetX = 24;
+constexpr int MenuGap = 5;
+
+} // namespace
+
+ExportButton::ExportButton(QWidget* parent)
+    : QToolButton(parent)
+    , m_menu(new ExportSaveMenu(this))
+{
+    setMenu(m_menu);
+    setFixedSize(ButtonWidth, ButtonHeight);
+    setArrowType(Qt::NoArrow);
+    setContentsMargins(6, 0, 0, 7);
+    viewers::gui::ApplyStyle(viewers::gui::StyleGroup::ToolButton, viewers::gui::StyleClass::export_button, this);
+    connect(m_menu, &ExportSaveMenu::ActionTypeTriggered, this, &ExportButton::ActionTypeTriggered);
+}
+
+void ExportButton::OnBackupDownloadingStateChanged(bool backupDownloading)
+{
+    m_backupDownloading = backupDownloading;
+}
+
+void ExportButton::OnShowExportButton(exportReport::ExportReportActionType actionType, bool show)
+{
+    try {
+        m_menu->ShowAction(actionType, show);
+    } catch (const std::exception& e) {
+        LOG_ERROR << e.what();
+    }
+}
+
+void ExportButton::paintEvent(QPaintEvent* event)
+{
+    QToolButton::paintEvent(event);
+    QPainter painter(this);
+    painter.setFont(font());
+    const QMargins margins = contentsMargins();
+    painter.drawText(QPoint(rect().left() + margins.left(), rect().bottom() - margins.bottom()),
+                     QCoreApplication::translate("cmn", "Export..."));
+}
+
+void ExportButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_backupDownloading) {
+        emit DownloadInProgressExportTry();
+        return;
+    }
+    const QPoint topLeft = mapToGlobal(rect().topLeft());
+    const QSize menuSize = m_menu->sizeHint();
+    const QPoint menuPosition(topLeft.x() + (width() / 2 - menuSize.width() / 2) + MenuOffsetX,
+                              topLeft.y() - MenuGap - menuSize.height());
+    m_menu->exec(menuPosition);
+}
+
+} // namespace pluginGui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "exportReport/interfaces/ExportReportActionType.h"
+
+#include <QToolButton>
+
+namespace pluginGui {
+
+class ExportSaveMenu;
+
+// The "Export..." button at the foot of a category page. A left click opens the scope menu above
+// the button, or, while the backup is still downloading, only reports the attempt.
+class ExportButton : public QToolButton {
+    Q_OBJECT
+
+public:
+    explicit ExportButton(QWidget* parent);
+
+    ExportSaveMenu* GetMenu() const { return m_menu; }
+
+signals:
+    void ActionTypeTriggered(exportReport::ExportReportActionType actionType);
+    void DownloadInProgressExportTry();
+
+public slots:
+    void OnBackupDownloadingStateChanged(bool backupDownloading);
+    // Offers or withdraws a menu entry; see ExportSaveMenu::ShowAction.
+    void OnShowExportButton(exportReport::ExportReportActionType actionType, bool show);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Replaces the tool button's own press handling, so the menu never opens by itself.
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    ExportSaveMenu* m_menu;
+    bool m_backupDownloading = false;
+};
+
+} // namespace pluginGui

@@ -1,0 +1,295 @@
+#include "ExportRecords.h"
+#include "XmlTree.h"
+
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+
+#include "appleMaps/kml/ExportDataToKml.h"
+#include "appleMaps/kml/ExportDirectionsSearches.h"
+#include "appleMaps/kml/ExportQuerySearch.h"
+#include "appleMaps/kml/KmlPlacemarkParts.h"
+#include "appleMaps/kml/KmlSkipTests.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace appleMaps;
+
+namespace {
+
+const QString KmlNamespace = "xmlns=http://www.opengis.net/kml/2.2";
+const QString GxNamespace = "xmlns:gx=http://www.google.com/kml/ext/2.2";
+
+void ExportBookmarks(const std::vector<const AppleMapsPlaceBookmarkItem*>& records, const QString& path)
+{
+    const details::KmlNameWriter<AppleMapsPlaceBookmarkItem> writeName = details::WriteBookmarkName;
+    details::ExportDataToKml<AppleMapsPlaceBookmarkItem>(records, path.toStdWString(), "backup-1", "Favorites",
+                                                         &writeName, details::WriteBookmarkTrack,
+                                                         details::IsBookmarkWithoutLocation);
+}
+
+void ExportPlaceDisplays(const std::vector<const AppleMapsPlaceDisplayItem*>& records, const QString& path)
+{
+    details::ExportDataToKml<AppleMapsPlaceDisplayItem>(records, path.toStdWString(), "backup-1", "Explored places ",
+                                                        nullptr, details::WritePlaceDisplayTrack,
+                                                        details::IsPlaceDisplayWithoutLocation);
+}
+
+QStringList LoggedMessages()
+{
+    QStringList messages;
+    for (const test::LogLine& line : test::ProcessRecordingSink()->Lines())
+        messages << QString::fromStdString(line.message);
+    return messages;
+}
+
+} // namespace
+
+class KmlExportTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    int m_files = 0;
+
+    QString NewPath() { return m_folder.filePath(QStringLiteral("export%1.kml").arg(++m_files)); }
+
+    test::XmlElement ReadBack(const QString& path)
+    {
+        QString error;
+        test::XmlElement root = test::ReadXmlFile(path, &error);
+        [&] { QVERIFY2(error.isEmpty(), qPrintable(error)); }();
+        return root;
+    }
+
+    std::vector<const test::XmlElement*> Placemarks(const test::XmlElement& root)
+    {
+        const std::vector<const test::XmlElement*> documents = root.Children("Document");
+        return documents.empty() ? std::vector<const test::XmlElement*>() : documents.front()->Children("Placemark");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        test::RecordingSink::ForProcessLogger();
+        QVERIFY(m_folder.isValid());
+    }
+
+    void emptyListsGiveCompleteDocuments()
+    {
+        const QString bookmarks = NewPath();
+        ExportBookmarks({}, bookmarks);
+        const test::XmlElement pointDocument = ReadBack(bookmarks);
+        QCOMPARE(pointDocument.Structure(), QString("kml(Document(name,open))"));
+        QCOMPARE(pointDocument.namespaceDeclarations, QStringList({KmlNamespace, GxNamespace}));
+        QCOMPARE(pointDocument.TextAt("Document/name"), QString("Favorites history for backup-1"));
+        QCOMPARE(pointDocument.TextAt("Document/open"), QString("1"));
+
+        const QString directions = NewPath();
+        details::ExportDirectionsSearches({}, directions.toStdWString(), "backup-1");
+        QCOMPARE(ReadBack(directions).TextAt("Document/name"), QString("Directions searches history for backup-1"));
+
+        const QString searches = NewPath();
+        details::ExportQuerySearch({}, searches.toStdWString(), "backup-1");
+        const test::XmlElement polygonDocument = ReadBack(searches);
+        QCOMPARE(polygonDocument.Structure(), QString("kml(Document(Folder(name)))"));
+        QCOMPARE(polygonDocument.namespaceDeclarations, QStringList({KmlNamespace}));
+        QCOMPARE(polygonDocument.TextAt("Document/Folder/name"), QString("Searches history for backup-1"));
+    }
+
+    void documentStartsWithTheUtf8Declaration()
+    {
+        const QString path = NewPath();
+        ExportBookmarks({}, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readLine().startsWith(R"(<?xml version="1.0" encoding="UTF-8"?>)"));
+    }
+
+    void bookmarkPlacemarks_data()
+    {
+        QTest::addColumn<AppleMapsPlaceBookmarkItem>("bookmark");
+        QTest::addColumn<QString>("structure");
+        QTest::addColumn<QString>("coordinate");
+
+        QTest::newRow("place point") << test::FullBookmark()
+                                     << "Placemark(name,address,TimeSpan(when),gx:Track(altitudeMode,gx:coord))"
+                                     << "30.5234000 50.4501000 0";
+        AppleMapsPlaceBookmarkItem droppedPinOnly = test::FullBookmark();
+        droppedPinOnly.placePoint = location::Coordinates();
+        QTest::newRow("dropped pin without place point")
+            << droppedPinOnly << "Placemark(name,gx:Track(altitudeMode,gx:coord))" << "30.5000000 50.4000000 0";
+        AppleMapsPlaceBookmarkItem halfPlace = test::FullBookmark();
+        halfPlace.placePoint.latitude = location::Coordinates::NoLatitude;
+        QTest::newRow("a half-filled place point counts as a location")
+            << halfPlace << "Placemark(name,address,TimeSpan(when),gx:Track(altitudeMode,gx:coord))"
+            << "30.5234000 -91.0000000 0";
+    }
+
+    void bookmarkPlacemarks()
+    {
+        QFETCH(AppleMapsPlaceBookmarkItem, bookmark);
+        QFETCH(QString, structure);
+        QFETCH(QString, coordinate);
+        const QString path = NewPath();
+        ExportBookmarks({&bookmark}, path);
+        const test::XmlElement root = ReadBack(path);
+        const auto placemarks = Placemarks(root);
+        QCOMPARE(placemarks.size(), std::size_t(1));
+        QCOMPARE(placemarks[0]->Structure(), structure);
+        QCOMPARE(placemarks[0]->TextAt("name"), QString("Home"));
+        QCOMPARE(placemarks[0]->TextAt("gx:Track/altitudeMode"), QString("clampToGround"));
+        QCOMPARE(placemarks[0]->TextAt("gx:Track/gx:coord"), coordinate);
+    }
+
+    void bookmarkValues()
+    {
+        const AppleMapsPlaceBookmarkItem bookmark = test::FullBookmark();
+        const QString path = NewPath();
+        ExportBookmarks({&bookmark}, path);
+        const test::XmlElement root = ReadBack(path);
+        const auto placemarks = Placemarks(root);
+        QCOMPARE(placemarks.size(), std::size_t(1));
+        QCOMPARE(placemarks[0]->TextAt("address"), QString("UA Kyiv Khreshchatyk"));
+        QCOMPARE(placemarks[0]->TextAt("TimeSpan/when"), QString("05.03.2019 14:07:00 (UTC)"));
+    }
+
+    void skippedAndNullBookmarks()
+    {
+        AppleMapsPlaceBookmarkItem nowhere = test::FullBookmark();
+        nowhere.placePoint = location::Coordinates();
+        nowhere.droppedPin = location::Coordinates();
+        AppleMapsPlaceBookmarkItem withoutAddress = test::FullBookmark();
+        withoutAddress.title = "No address";
+        withoutAddress.addresses.clear();
+        const QString path = NewPath();
+        test::ProcessRecordingSink()->Clear();
+        ExportBookmarks({nullptr, &nowhere, &withoutAddress}, path);
+
+        const test::XmlElement root = ReadBack(path);
+        const auto placemarks = Placemarks(root);
+        QCOMPARE(placemarks.size(), std::size_t(1));
+        QCOMPARE(placemarks[0]->TextAt("name"), QString("No address"));
+        QCOMPARE(placemarks[0]->Children("address").size(), std::size_t(1));
+        QCOMPARE(placemarks[0]->TextAt("address"), QString());
+        QVERIFY(LoggedMessages().contains("null pointer: bookmarks"));
+    }
+
+    void placeDisplays()
+    {
+        const AppleMapsPlaceDisplayItem place = test::FullPlaceDisplay();
+        AppleMapsPlaceDisplayItem nowhere = test::FullPlaceDisplay();
+        nowhere.placePoint = location::Coordinates();
+        const QString path = NewPath();
+        test::ProcessRecordingSink()->Clear();
+        ExportPlaceDisplays({&nowhere, nullptr, &place}, path);
+
+        const test::XmlElement root = ReadBack(path);
+        QCOMPARE(root.TextAt("Document/name"), QString("Explored places  history for backup-1"));
+        const auto placemarks = Placemarks(root);
+        QCOMPARE(placemarks.size(), std::size_t(1));
+        QCOMPARE(placemarks[0]->Structure(), QString("Placemark(address,TimeSpan(when),gx:Track(altitudeMode,gx:coord))"));
+        QCOMPARE(placemarks[0]->TextAt("TimeSpan/when"), QString("02.01.2020 08:30:00 (UTC)"));
+        QCOMPARE(placemarks[0]->TextAt("gx:Track/gx:coord"), QString("30.5121000 50.4465000 0"));
+        QVERIFY(LoggedMessages().contains("null pointer: bookmarks"));
+    }
+
+    void directionsSearches_data()
+    {
+        QTest::addColumn<AppleMapsDirectionSearchItem>("search");
+        QTest::addColumn<QString>("structure");
+
+        QTest::newRow("both ends") << test::FullDirectionsSearch()
+                                   << "Placemark(name,LineString(tessellate,coordinates))";
+        AppleMapsDirectionSearchItem unnamed = test::FullDirectionsSearch();
+        unnamed.name.clear();
+        QTest::newRow("no name") << unnamed << "Placemark(LineString(tessellate,coordinates))";
+        AppleMapsDirectionSearchItem noEnd = test::FullDirectionsSearch();
+        noEnd.endPoint = location::Coordinates();
+        QTest::newRow("end missing") << noEnd << "";
+        AppleMapsDirectionSearchItem noStart = test::FullDirectionsSearch();
+        noStart.startPoint = location::Coordinates();
+        QTest::newRow("start missing") << noStart << "";
+    }
+
+    void directionsSearches()
+    {
+        QFETCH(AppleMapsDirectionSearchItem, search);
+        QFETCH(QString, structure);
+        const QString path = NewPath();
+        details::ExportDirectionsSearches({&search}, path.toStdWString(), "backup-1");
+        const test::XmlElement root = ReadBack(path);
+        const auto placemarks = Placemarks(root);
+        QCOMPARE(placemarks.empty() ? QString() : placemarks[0]->Structure(), structure);
+        if (!placemarks.empty()) {
+            QCOMPARE(placemarks[0]->TextAt("LineString/tessellate"), QString("1"));
+            QCOMPARE(placemarks[0]->TextAt("LineString/coordinates"),
+                     QString("30.5234000,50.4501000,0 30.5121000,50.4465000,0"));
+        }
+    }
+
+    void nullDirectionsSearchIsLogged()
+    {
+        test::ProcessRecordingSink()->Clear();
+        details::ExportDirectionsSearches({nullptr}, NewPath().toStdWString(), "backup-1");
+        QVERIFY(LoggedMessages().contains("null pointer: directions searches"));
+    }
+
+    void querySearches_data()
+    {
+        QTest::addColumn<AppleMapsHistoryQuerySearchItem>("search");
+        QTest::addColumn<QString>("coordinates");
+
+        QTest::newRow("region corners, closed ring")
+            << test::FullQuerySearch()
+            << "30.500000,50.400000 30.600000,50.400000 30.600000,50.450000 30.500000,50.450000 30.500000,50.400000 ";
+        AppleMapsHistoryQuerySearchItem neverSet = test::FullQuerySearch();
+        neverSet.mapRegion = location::MapRegion();
+        QTest::newRow("region never set")
+            << neverSet
+            << "-181.000000,-91.000000 -181.000000,-91.000000 -181.000000,-91.000000 -181.000000,-91.000000 "
+               "-181.000000,-91.000000 ";
+    }
+
+    void querySearches()
+    {
+        QFETCH(AppleMapsHistoryQuerySearchItem, search);
+        QFETCH(QString, coordinates);
+        const QString path = NewPath();
+        test::ProcessRecordingSink()->Clear();
+        details::ExportQuerySearch({&search, nullptr}, path.toStdWString(), "backup-1");
+        const test::XmlElement root = ReadBack(path);
+        const auto folders = root.Children("Document").front()->Children("Folder");
+        QCOMPARE(folders.size(), std::size_t(1));
+        const auto placemarks = folders.front()->Children("Placemark");
+        QCOMPARE(placemarks.size(), std::size_t(1));
+        QCOMPARE(placemarks[0]->Structure(), QString("Placemark(name,Polygon(outerBoundaryIs(LinearRing(coordinates))))"));
+        QCOMPARE(placemarks[0]->TextAt("name"), QString("Kyiv, Ukraine"));
+        QCOMPARE(placemarks[0]->TextAt("Polygon/outerBoundaryIs/LinearRing/coordinates"), coordinates);
+        QVERIFY(LoggedMessages().contains("null pointer: searches"));
+    }
+
+    void textIsEscapedAndKeptExact()
+    {
+        AppleMapsPlaceBookmarkItem bookmark = test::FullBookmark();
+        bookmark.title = QString::fromUtf8("Кав'ярня <\"Львівська\"> & Co");
+        const QString path = NewPath();
+        ExportBookmarks({&bookmark}, path);
+        QCOMPARE(Placemarks(ReadBack(path)).front()->TextAt("name"), bookmark.title);
+    }
+
+    void existingFileIsReplaced()
+    {
+        const QString path = NewPath();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(100000, 'x'));
+        file.close();
+        ExportBookmarks({}, path);
+        QCOMPARE(ReadBack(path).Structure(), QString("kml(Document(name,open))"));
+    }
+};
+
+MAPS_TEST_CLASS(KmlExportTest);
+
+#include "tst_KmlExport.moc"

@@ -1,0 +1,206 @@
+#include "support/TestRegistry.h"
+
+#include "exportReport/button/ExportButton.h"
+#include "exportReport/button/ExportMenuAction.h"
+#include "exportReport/button/ExportMenuItemWidget.h"
+#include "exportReport/button/ExportSaveMenu.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using exportReport::ExportReportActionType;
+
+namespace {
+
+QString OfferedEntries(const QMenu& menu)
+{
+    QString entries;
+    for (const QAction* action : menu.actions()) {
+        if (action->isVisible())
+            entries += action->text() + QLatin1Char('|');
+    }
+    return entries;
+}
+
+QAction* Entry(const QMenu& menu, const QString& text)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// Closes whatever pop-up opens during a click and tells whether one did, so that a menu
+// opened by mistake cannot block the test.
+class PopupWatch {
+public:
+    PopupWatch()
+    {
+        QTimer::singleShot(0, &context_, [this] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popup_ = popup;
+                geometry_ = popup->geometry();
+                popup->close();
+            }
+        });
+    }
+
+    QWidget* Popup() const { return popup_; }
+    QRect Geometry() const { return geometry_; }
+
+private:
+    QObject context_;
+    QWidget* popup_ = nullptr;
+    QRect geometry_;
+};
+
+int EmittedType(const QSignalSpy& spy)
+{
+    return static_cast<int>(spy.at(0).at(0).value<ExportReportActionType>());
+}
+
+} // namespace
+
+class ExportButtonTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scopeTypeIsKnownUnderBothNames()
+    {
+        pluginGui::ExportButton button(nullptr);
+        const int id = QMetaType::type("exportReport::ExportReportActionType");
+        QVERIFY(id != QMetaType::UnknownType);
+        QCOMPARE(QMetaType::type("ExportBtn"), id);
+    }
+
+    void freshMenuOffersOnlyAll()
+    {
+        pluginGui::ExportButton button(nullptr);
+        QCOMPARE(OfferedEntries(*button.GetMenu()), QStringLiteral("All...|"));
+    }
+
+    void offeringEntries_data()
+    {
+        QTest::addColumn<int>("actionType");
+        QTest::addColumn<QString>("offered");
+        QTest::newRow("1 changes nothing") << 1 << "All...|";
+        QTest::newRow("2 offers Filtered...") << 2 << "Filtered...|All...|";
+        QTest::newRow("3 offers Selected...") << 3 << "Selected...|All...|";
+        QTest::newRow("4 offers Filtered dictionary...") << 4 << "All...|Filtered dictionary...|";
+        QTest::newRow("unknown 7 changes nothing") << 7 << "All...|";
+    }
+
+    void offeringEntries()
+    {
+        QFETCH(int, actionType);
+        QFETCH(QString, offered);
+        pluginGui::ExportButton button(nullptr);
+        const auto type = static_cast<ExportReportActionType>(actionType);
+
+        button.OnShowExportButton(type, true);
+        QCOMPARE(OfferedEntries(*button.GetMenu()), offered);
+        for (QAction* action : button.GetMenu()->actions()) {
+            auto* entry = static_cast<pluginGui::ExportMenuAction*>(action);
+            QCOMPARE(entry->GetItemWidget()->isHidden(), !action->isVisible());
+        }
+
+        button.OnShowExportButton(type, false);
+        QCOMPARE(OfferedEntries(*button.GetMenu()), QStringLiteral("All...|"));
+    }
+
+    void otherMouseButtonsDoNothing_data()
+    {
+        QTest::addColumn<int>("mouseButton");
+        QTest::newRow("right") << int(Qt::RightButton);
+        QTest::newRow("middle") << int(Qt::MiddleButton);
+    }
+
+    void otherMouseButtonsDoNothing()
+    {
+        QFETCH(int, mouseButton);
+        pluginGui::ExportButton button(nullptr);
+        button.show();
+        QSignalSpy chosen(&button, &pluginGui::ExportButton::ActionTypeTriggered);
+        QSignalSpy downloading(&button, &pluginGui::ExportButton::DownloadInProgressExportTry);
+        PopupWatch watch;
+        QTest::mouseClick(&button, static_cast<Qt::MouseButton>(mouseButton));
+        QTest::qWait(10);
+        QVERIFY(!watch.Popup());
+        QCOMPARE(chosen.count(), 0);
+        QCOMPARE(downloading.count(), 0);
+    }
+
+    void whileDownloadingAClickOnlyReportsTheTry()
+    {
+        pluginGui::ExportButton button(nullptr);
+        button.show();
+        button.OnBackupDownloadingStateChanged(true);
+        QSignalSpy chosen(&button, &pluginGui::ExportButton::ActionTypeTriggered);
+        QSignalSpy downloading(&button, &pluginGui::ExportButton::DownloadInProgressExportTry);
+        PopupWatch watch;
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QTest::qWait(10);
+        QCOMPARE(downloading.count(), 1);
+        QCOMPARE(chosen.count(), 0);
+        QVERIFY(!watch.Popup());
+    }
+
+    void leftClickOpensTheMenuAboveTheButton()
+    {
+        QWidget window;
+        window.setGeometry(200, 300, 300, 100);
+        auto* button = new pluginGui::ExportButton(&window);
+        button->move(100, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        PopupWatch watch;
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        QCOMPARE(watch.Popup(), static_cast<QWidget*>(button->GetMenu()));
+        const QPoint buttonTop = button->mapToGlobal(QPoint(0, 0));
+        QVERIFY(watch.Geometry().bottom() < buttonTop.y());
+    }
+
+    void choosingAnEntryEmitsItsScopeFromMenuAndButton_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("actionType");
+        QTest::newRow("Filtered...") << "Filtered..." << 2;
+        QTest::newRow("All...") << "All..." << 1;
+    }
+
+    void choosingAnEntryEmitsItsScopeFromMenuAndButton()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, actionType);
+        pluginGui::ExportButton button(nullptr);
+        button.OnShowExportButton(exportReport::Filtered, true);
+        QSignalSpy fromMenu(button.GetMenu(), &pluginGui::ExportSaveMenu::ActionTypeTriggered);
+        QSignalSpy fromButton(&button, &pluginGui::ExportButton::ActionTypeTriggered);
+
+        Entry(*button.GetMenu(), entry)->trigger();
+
+        QCOMPARE(fromMenu.count(), 1);
+        QCOMPARE(fromButton.count(), 1);
+        QCOMPARE(EmittedType(fromMenu), actionType);
+        QCOMPARE(EmittedType(fromButton), actionType);
+    }
+
+    void anEntryWithoutAScopeEmitsZero()
+    {
+        pluginGui::ExportButton button(nullptr);
+        QAction* all = Entry(*button.GetMenu(), QStringLiteral("All..."));
+        all->setProperty("saveMenu", QStringLiteral("everything"));
+        QSignalSpy fromButton(&button, &pluginGui::ExportButton::ActionTypeTriggered);
+        all->trigger();
+        QCOMPARE(fromButton.count(), 1);
+        QCOMPARE(EmittedType(fromButton), 0);
+    }
+};
+
+MAPS_TEST_CLASS(ExportButtonTest);
+#include "tst_ExportButton.moc"

@@ -1,0 +1,83 @@
+#include "support/TestRegistry.h"
+
+#include "viewers/gui/ClickableLabel.h"
+#include "viewers/gui/IconButton.h"
+
+#include <QSignalSpy>
+#include <QSvgWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString WriteSvg(const QTemporaryDir& folder, const QByteArray& source)
+{
+    const QString path = folder.filePath(QStringLiteral("icon.svg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
+        return {};
+    return path;
+}
+
+QRgb IconCenter(const viewers::gui::IconButton& button)
+{
+    const QImage image = button.findChild<QSvgWidget*>()->grab().toImage();
+    return image.pixel(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+class IconButtonTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void iconTakesTheColourOfItsState_data()
+    {
+        QTest::addColumn<QByteArray>("source");
+        QTest::newRow("paths without any fill") << QByteArray(
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"12\" viewBox=\"0 0 12 12\">"
+            "<path d=\"M0 0 H12 V12 H0 Z\"/></svg>");
+        QTest::newRow("explicit fill") << QByteArray(
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"12\" viewBox=\"0 0 12 12\">"
+            "<path fill=\"#808080\" d=\"M0 0 H12 V12 H0 Z\"/></svg>");
+    }
+
+    void iconTakesTheColourOfItsState()
+    {
+        QFETCH(QByteArray, source);
+        QTemporaryDir folder;
+        const QString path = WriteSvg(folder, source);
+        QVERIFY(!path.isEmpty());
+
+        viewers::gui::IconButton button(nullptr, path, QSize(12, 12), QSize(16, 14));
+        button.SetColor(viewers::gui::IconButton::Normal, QColor(128, 128, 128));
+        button.SetColor(viewers::gui::IconButton::Disabled, QColor(200, 30, 30));
+        QCOMPARE(IconCenter(button), qRgb(128, 128, 128));
+
+        button.setEnabled(false);
+        QCOMPARE(IconCenter(button), qRgb(200, 30, 30));
+        button.setEnabled(true);
+        QCOMPARE(IconCenter(button), qRgb(128, 128, 128));
+    }
+
+    void iconIsCentredWithTheOddPixelRightAndBelow()
+    {
+        viewers::gui::IconButton button(nullptr, QString(), QSize(6, 12), QSize(17, 15));
+        button.show();
+        QCOMPARE(button.size(), QSize(17, 15));
+        QTRY_COMPARE(button.findChild<QSvgWidget*>()->geometry(), QRect(5, 1, 6, 12));
+    }
+
+    void labelReportsEveryRelease()
+    {
+        viewers::gui::ClickableLabel label;
+        QSignalSpy clicked(&label, &viewers::gui::ClickableLabel::Clicked);
+        QTest::mouseClick(&label, Qt::LeftButton);
+        QTest::mouseClick(&label, Qt::RightButton);
+        QCOMPARE(clicked.count(), 2);
+    }
+};
+
+MAPS_TEST_CLASS(IconButtonTest);
+
+#include "tst_IconButton.moc"

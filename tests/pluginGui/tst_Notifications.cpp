@@ -1,0 +1,143 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+
+#include "viewers/gui/NoResultsWidget.h"
+#include "viewers/gui/NotificationMessage.h"
+#include "viewers/gui/NotificationPopupTimerWidget.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString Message = QStringLiteral("Category Favorites has been exported to /home/examiner/cases/2019-03/favorites.kml");
+
+bool Logged(const std::string& function, const std::string& message)
+{
+    for (const test::LogLine& line : test::ProcessRecordingSink()->Lines()) {
+        if (line.function == function && line.message == message)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class NotificationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::ProcessRecordingSink(); }
+    void init() { test::ProcessRecordingSink()->Clear(); }
+
+    void timedNotificationHidesAfterItsTimeAndAnimation()
+    {
+        QWidget window;
+        window.resize(420, 300);
+        QWidget* page = new QWidget(&window);
+        auto* popup = new viewers::gui::NotificationPopupTimerWidget(page);
+        auto* message = new viewers::gui::NotificationMessage(nullptr, 0);
+        message->SetText(Message);
+        popup->AddWidget(message);
+        window.show();
+        QVERIFY(!popup->isVisible());
+
+        popup->ShowAnimated();
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->parentWidget(), &window);
+        QCOMPARE(popup->width(), 420);
+        QTRY_COMPARE(popup->height(), 26);
+
+        auto* hideTimer = popup->findChild<QTimer*>();
+        QVERIFY(hideTimer != nullptr);
+        QVERIFY(hideTimer->isActive());
+        QVERIFY(hideTimer->isSingleShot());
+        QCOMPARE(hideTimer->interval(), 5500);
+
+        // The 5.5 s are shortened; the animation that follows keeps its 500 ms.
+        QElapsedTimer sinceTimeout;
+        connect(hideTimer, &QTimer::timeout, this, [&sinceTimeout] { sinceTimeout.start(); });
+        QSignalSpy hidden(popup, &viewers::gui::NotificationPopup::HideFinished);
+        hideTimer->start(10);
+        QVERIFY(hidden.wait(3000));
+        QVERIFY(sinceTimeout.isValid());
+        QVERIFY2(sinceTimeout.elapsed() >= 450, "hidden before its slide-up animation ended");
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(hidden.count(), 1);
+    }
+
+    void closeButtonHidesAtOnce()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        auto* popup = new viewers::gui::NotificationPopupTimerWidget(&window);
+        window.show();
+        popup->ShowAnimated();
+        QTRY_COMPARE(popup->height(), 26);
+        QSignalSpy hidden(popup, &viewers::gui::NotificationPopup::HideFinished);
+
+        QTest::mouseClick(popup->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
+        QVERIFY(!popup->isVisible());
+        QCOMPARE(hidden.count(), 1);
+        QVERIFY(!popup->findChild<QTimer*>()->isActive());
+    }
+
+    void popupFollowsTheWindowWidth()
+    {
+        QWidget window;
+        window.resize(300, 200);
+        auto* popup = new viewers::gui::NotificationPopupTimerWidget(&window);
+        window.show();
+        popup->ShowAnimated();
+
+        window.resize(640, 200);
+        QTRY_COMPARE(popup->width(), 640);
+    }
+
+    void popupWithoutWindowIsLogged()
+    {
+        viewers::gui::NotificationPopupTimerWidget popup(nullptr);
+        popup.ShowAnimated();
+        QVERIFY(Logged("viewers::gui::NotificationPopup::SetTopParent", "Can't get top parent widget for notification popup."));
+        QVERIFY(Logged("viewers::gui::NotificationPopup::ShowAnimated", "Top parent is invalid."));
+        popup.hide();
+    }
+
+    void messageIsCutInTheMiddleToItsParent()
+    {
+        QWidget strip;
+        auto* message = new viewers::gui::NotificationMessage(&strip, 60);
+        message->SetText(Message);
+        strip.show();
+        auto* label = message->findChild<QLabel*>("NotificationMessageText");
+        QVERIFY(label != nullptr);
+
+        strip.resize(300, 26);
+        QTRY_VERIFY(label->text().contains(QChar(0x2026)));
+        QVERIFY(label->text().startsWith("Category"));
+        QVERIFY(label->text().endsWith("kml "));
+        QVERIFY(label->toolTip().contains(Message));
+        QCOMPARE(label->width(), 240);
+
+        strip.resize(2000, 26);
+        QTRY_COMPARE(label->text(), Message + ' ');
+        QCOMPARE(label->toolTip(), QString());
+    }
+
+    void noResultsText()
+    {
+        viewers::gui::NoResultsWidget widget;
+        auto* label = widget.findChild<QLabel*>("lblNoResults");
+        QVERIFY(label != nullptr);
+        QCOMPARE(label->text(), QStringLiteral("No matches found"));
+        QCOMPARE(label->property("font_huge").toString(), QStringLiteral("true"));
+    }
+};
+
+MAPS_TEST_CLASS(NotificationsTest);
+
+#include "tst_Notifications.moc"

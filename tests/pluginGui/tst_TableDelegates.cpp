@@ -1,0 +1,304 @@
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+#include "pluginGui/CellPainting.h"
+
+#include "cmn/Address.h"
+#include "pluginGui/AddressDelegate.h"
+#include "pluginGui/CellHtml.h"
+#include "pluginGui/CellPointer.h"
+#include "pluginGui/DelegateActionType.h"
+#include "pluginGui/ElidedSyntaxHighlighter.h"
+#include "pluginGui/PerformAction.h"
+#include "pluginGui/TableStaticTextDelegateBase.h"
+#include "pluginGui/TableUrlDelegateBase.h"
+
+#include <QDesktopServices>
+#include <QHelpEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+constexpr QRgb SearchYellow = 0xFFFFF100;
+constexpr QRgb GridColor = 0xFFF1F2F2;
+const QMargins CellMargins(10, 0, 10, 0);
+constexpr int VerticalInset = 5;
+const QString Ellipsis(QChar(0x2026));
+
+using StaticDelegate = test::Recording<pluginGui::TableStaticTextDelegateBase>;
+
+// Receives the URLs the desktop services would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+bool Logged(const std::string& function, const std::string& message)
+{
+    for (const test::LogLine& line : test::ProcessRecordingSink()->Lines()) {
+        if (line.function == function && line.message == message)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+class TableDelegatesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::ProcessRecordingSink(); }
+    void init() { test::ProcessRecordingSink()->Clear(); }
+
+    void staticCellIsCutOneCharacterBeforeQt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("spareWidth");
+        QTest::addColumn<bool>("cut");
+        const QString text = QStringLiteral("Coffee shop at the corner of Main Street");
+        QTest::newRow("fits the column") << text << 5 << false;
+        QTest::newRow("wider than the column") << text << -60 << true;
+    }
+
+    void staticCellIsCutOneCharacterBeforeQt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, spareWidth);
+        QFETCH(bool, cut);
+
+        const QFont font;
+        const int textWidth = QFontMetrics(font).horizontalAdvance(text);
+        test::CellTable table(textWidth + CellMargins.left() + CellMargins.right() + spareWidth, 1);
+        table.model.setData(table.model.index(0, 0), text);
+        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, &font, false);
+        const QModelIndex index = table.model.index(0, 0);
+        const QStyleOptionViewItem option = table.OptionFor(index);
+
+        test::PaintCell(delegate, option, index);
+        QCOMPARE(delegate.drawn.size(), 1);
+        const QString qtElided = QFontMetrics(font).elidedText(text, Qt::ElideRight, textWidth + spareWidth);
+        const QString expected = cut ? qtElided.left(qtElided.length() - 2) + Ellipsis : text;
+        QCOMPARE(delegate.drawn.first(), expected);
+
+        QToolTip::hideText();
+        QHelpEvent toolTip(QEvent::ToolTip, option.rect.center(), table.view.viewport()->mapToGlobal(option.rect.center()));
+        QCOMPARE(delegate.helpEvent(&toolTip, &table.view, option, index), cut);
+        QCOMPARE(QToolTip::text(), cut ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text) : QString());
+        QToolTip::hideText();
+    }
+
+    void cellTextIsShownAsWritten()
+    {
+        const QString text = QStringLiteral("<b>Fish & Chips</b>");
+        test::CellTable table(400, 1);
+        table.model.setData(table.model.index(0, 0), text);
+        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
+        const QModelIndex index = table.model.index(0, 0);
+
+        test::PaintCell(delegate, table.OptionFor(index), index);
+        QCOMPARE(delegate.drawn, QStringList{text.toHtmlEscaped()});
+    }
+
+    void ellipsisMarksCutOffMatchesInStaticCellsOnly_data()
+    {
+        QTest::addColumn<bool>("linkCell");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ellipsisMarked");
+        const QString twice = QStringLiteral("apple xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx apple");
+        const QString once = QStringLiteral("apple xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx");
+        QTest::newRow("static cell, second match cut off") << false << twice << true;
+        QTest::newRow("static cell, no match cut off") << false << once << false;
+        QTest::newRow("link cell, second match cut off") << true << twice << false;
+    }
+
+    void ellipsisMarksCutOffMatchesInStaticCellsOnly()
+    {
+        QFETCH(bool, linkCell);
+        QFETCH(QString, text);
+        QFETCH(bool, ellipsisMarked);
+
+        const QFont font;
+        const QFontMetrics metrics(font);
+        test::CellTable table(metrics.horizontalAdvance(QStringLiteral("apple xxxxxxxxxxxx")) + 20, 1);
+        table.model.setData(table.model.index(0, 0), text);
+        pluginGui::ElidedSyntaxHighlighter highlighter(&table.view, false);
+        highlighter.SetEllipsisText(Ellipsis);
+        std::unique_ptr<pluginGui::InteractiveDelegateBase> delegate;
+        if (linkCell)
+            delegate = std::make_unique<pluginGui::TableUrlDelegateBase>(&table.view, CellMargins, VerticalInset, 1,
+                                                                         &highlighter, &font, false);
+        else
+            delegate = std::make_unique<pluginGui::TableStaticTextDelegateBase>(&table.view, CellMargins, VerticalInset, 1,
+                                                                                &highlighter, &font, false);
+        highlighter.SetSearchTag(QStringLiteral("APPLE"));
+
+        const QModelIndex index = table.model.index(0, 0);
+        const QImage image = test::PaintCell(*delegate, table.OptionFor(index), index);
+        // Right of the first word, only the ellipsis can be yellow.
+        const int afterFirstMatch = CellMargins.left() + 10 + metrics.horizontalAdvance(QStringLiteral("apple "));
+        QVERIFY2(test::HasColorRightOf(image, SearchYellow, 0), "the visible match is marked");
+        QCOMPARE(test::HasColorRightOf(image, SearchYellow, afterFirstMatch), ellipsisMarked);
+        QVERIFY(!highlighter.IsElided());
+    }
+
+    void bottomBorderOnLastRowOnly_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("bottomBorder");
+        QTest::newRow("first row") << 0 << false;
+        QTest::newRow("row before the last") << 1 << false;
+        QTest::newRow("last row") << 2 << true;
+        QTest::newRow("row past the count") << 3 << false;
+    }
+
+    void bottomBorderOnLastRowOnly()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, bottomBorder);
+
+        test::CellTable table(120, 4);
+        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
+        const QModelIndex index = table.model.index(row, 0);
+        const QStyleOptionViewItem option = table.OptionFor(index);
+        const QImage image = test::PaintCell(delegate, option, index);
+
+        QCOMPARE(image.pixel(option.rect.center().x(), option.rect.bottom()) == GridColor, bottomBorder);
+        QCOMPARE(image.pixel(option.rect.right(), option.rect.center().y()), GridColor);
+    }
+
+    void leftBorderOfFirstColumnAtViewEdge_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("borderX");
+        QTest::newRow("first column") << 0 << 0;
+        QTest::newRow("second column") << 1 << 30;
+    }
+
+    void leftBorderOfFirstColumnAtViewEdge()
+    {
+        QFETCH(int, column);
+        QFETCH(int, borderX);
+
+        QStandardItemModel model(1, 2);
+        StaticDelegate delegate(nullptr, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
+        QStyleOptionViewItem option;
+        option.rect = QRect(30, 0, 100, 24);
+        const QImage image = test::PaintCell(delegate, option, model.index(0, column));
+
+        QCOMPARE(image.pixel(borderX, 12), GridColor);
+        for (int x = borderX + 1; x < option.rect.left(); ++x)
+            QVERIFY(image.pixel(x, 12) != GridColor);
+    }
+
+    void addressCellShowsResolutionState_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("in progress") << int(cmn::Address::NotResolvedYet) << pluginGui::GrayHtml("In progress...");
+        QTest::newRow("not available") << int(cmn::Address::NotAvailable) << pluginGui::GrayHtml("N/A");
+        QTest::newRow("resolved") << int(cmn::Address::Resolved) << QStringLiteral("US Cupertino");
+    }
+
+    void addressCellShowsResolutionState()
+    {
+        QFETCH(int, state);
+        QFETCH(QString, drawn);
+
+        cmn::Address address;
+        address.resolutionState = state;
+        test::CellTable table(300, 1);
+        const QModelIndex index = table.model.index(0, 0);
+        table.model.setData(index, QStringLiteral("US Cupertino"));
+        table.model.setData(index, QVariant::fromValue(static_cast<const cmn::Address*>(&address)), Qt::UserRole);
+        test::Recording<pluginGui::AddressDelegate> delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr);
+
+        test::PaintCell(delegate, table.OptionFor(index), index);
+        QCOMPARE(delegate.drawn, QStringList{drawn});
+    }
+
+    void nullStringPointerPaintsNothing()
+    {
+        test::CellTable table(300, 1);
+        const QModelIndex index = table.model.index(0, 0);
+        table.model.setData(index, QVariant::fromValue(static_cast<const QString*>(nullptr)));
+        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, true);
+
+        test::PaintCell(delegate, table.OptionFor(index), index);
+        QVERIFY(delegate.drawn.isEmpty());
+        QCOMPARE(delegate.GetText(index), QString());
+    }
+
+    void urlCellOpensOnLeftClickOverTheLink()
+    {
+        const QString url = QStringLiteral("https://maps.example.com/place/1");
+        test::CellTable table(400, 1);
+        const QModelIndex index = table.model.index(0, 0);
+        table.model.setData(index, QVariant::fromValue(&url));
+        pluginGui::TableUrlDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, true);
+        const QRect cell = table.view.visualRect(index);
+        const QPoint onLink = cell.topLeft() + QPoint(CellMargins.left() + 8, VerticalInset + 6);
+        const QPoint pastLink = QPoint(cell.right() - 2, onLink.y());
+        UrlCatcher catcher;
+
+        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
+        QVERIFY(catcher.opened.isEmpty());
+        delegate.HandleMouseAction(onLink, index, &table.view, pluginGui::MoveAction, nullptr);
+        QCOMPARE(table.view.cursor().shape(), Qt::PointingHandCursor);
+        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::MoveAction, nullptr);
+        QCOMPARE(table.view.cursor().shape(), Qt::ArrowCursor);
+        delegate.HandleMouseAction(onLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(url)});
+
+        QString copied;
+        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::RightClickAction, &copied);
+        QCOMPARE(copied, url);
+    }
+
+    void performActionRejectsUnknownActions()
+    {
+        test::CellTable table(400, 1);
+        const QModelIndex index = table.model.index(0, 0);
+        table.model.setData(index, QStringLiteral("text"));
+        pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
+        UrlCatcher catcher;
+        QString copied;
+
+        pluginGui::PerformAction(QPoint(15, 10), index, QUrl(QStringLiteral("https://example.com")), &table.view, &delegate,
+                                 7, &copied);
+        QVERIFY(copied.isEmpty());
+        QVERIFY(catcher.opened.isEmpty());
+        QVERIFY(Logged("pluginGui::PerformAction", "Invalid action type"));
+
+        pluginGui::PerformAction(QPoint(15, 10), index, QUrl(), &table.view, &delegate, pluginGui::RightClickAction, &copied);
+        QCOMPARE(copied, QStringLiteral("text"));
+    }
+
+    void rowPaintedReportsTheRow()
+    {
+        test::CellTable table(100, 3);
+        pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
+        QSignalSpy painted(&delegate, &pluginGui::InteractiveDelegateBase::RowPainted);
+        const QModelIndex index = table.model.index(2, 0);
+
+        test::PaintCell(delegate, table.OptionFor(index), index);
+        QCOMPARE(painted.count(), 1);
+        QCOMPARE(painted.first().first().toInt(), 2);
+    }
+};
+
+MAPS_TEST_CLASS(TableDelegatesTest);
+
+#include "tst_TableDelegates.moc"

@@ -1,0 +1,142 @@
+#include "support/TestRegistry.h"
+
+#include "pluginGui/SetupTableView.h"
+#include "pluginGui/TableViewHeader.h"
+
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+constexpr int SectionWidth = 150;
+const QColor SectionColor(109, 110, 112);
+const QColor BorderColor(241, 242, 242);
+
+// A table of three short columns whose header is painted by TableViewHeader.
+struct HeaderTable {
+    HeaderTable()
+    {
+        model.setHorizontalHeaderLabels({"A", "B", "C"});
+        for (const char* text : {"beta", "alpha", "gamma"})
+            model.appendRow({new QStandardItem(text), new QStandardItem(), new QStandardItem()});
+        view.setHorizontalHeader(new pluginGui::TableViewHeader(&view));
+        view.setModel(&model);
+        pluginGui::SetupTableView(&view);
+        for (int column = 0; column < 3; ++column)
+            view.horizontalHeader()->resizeSection(column, SectionWidth);
+        view.resize(3 * SectionWidth + 40, 200);
+        view.show();
+    }
+
+    QImage Header() const { return view.horizontalHeader()->grab().toImage(); }
+    int SectionRight(int column) const
+    {
+        const QHeaderView* header = view.horizontalHeader();
+        return header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+    }
+
+    QStandardItemModel model;
+    QTableView view;
+};
+
+bool IsWhite(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y) == QColor(Qt::white);
+}
+
+int WhitePixelsIn(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += IsWhite(image, x, y) ? 1 : 0;
+    }
+    return count;
+}
+
+QString ColumnTexts(const QAbstractItemModel& model)
+{
+    QString texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts += model.index(row, 0).data().toString() + QLatin1Char('|');
+    return texts;
+}
+
+} // namespace
+
+class TableViewHeaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sectionsAreDarkGreyFramedInTheGridColour()
+    {
+        HeaderTable table;
+        QVERIFY(QTest::qWaitForWindowExposed(&table.view));
+        const QImage header = table.Header();
+        const int middle = header.height() / 2;
+        QCOMPARE(header.pixelColor(10, middle), SectionColor);
+        QCOMPARE(header.pixelColor(10, 0), BorderColor);
+        QCOMPARE(header.pixelColor(table.SectionRight(0), middle), BorderColor);
+    }
+
+    // Probes left of the triangle's axis: near the base of the upward triangle only the wide part
+    // reaches them, and likewise for the downward one.
+    void triangleMarksOnlyTheSortColumnAndFollowsTheOrder_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("whiteProbeY");
+        QTest::addColumn<int>("greyProbeY");
+        QTest::newRow("ascending points up") << int(Qt::AscendingOrder) << 14 << 10;
+        QTest::newRow("descending points down") << int(Qt::DescendingOrder) << 11 << 14;
+    }
+
+    void triangleMarksOnlyTheSortColumnAndFollowsTheOrder()
+    {
+        QFETCH(int, order);
+        QFETCH(int, whiteProbeY);
+        QFETCH(int, greyProbeY);
+        HeaderTable table;
+        QVERIFY(QTest::qWaitForWindowExposed(&table.view));
+        table.view.horizontalHeader()->setSortIndicator(1, static_cast<Qt::SortOrder>(order));
+
+        const QImage header = table.Header();
+        QCOMPARE(header.height(), 24);
+        const int probeX = table.SectionRight(1) - 9;
+        QVERIFY(IsWhite(header, probeX, whiteProbeY));
+        QCOMPARE(header.pixelColor(probeX, greyProbeY), SectionColor);
+        for (int column : {0, 2}) {
+            const QRect triangleArea(table.SectionRight(column) - 20, 1, 20, 22);
+            QCOMPARE(WhitePixelsIn(header, triangleArea), 0);
+        }
+    }
+
+    void setUpTableSortsByTheFirstColumnDescending()
+    {
+        HeaderTable table;
+        const QHeaderView* header = table.view.horizontalHeader();
+        QCOMPARE(header->sortIndicatorSection(), 0);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(header->height(), 24);
+        QVERIFY(!table.view.verticalHeader()->isVisible());
+        QCOMPARE(ColumnTexts(table.model), QStringLiteral("gamma|beta|alpha|"));
+    }
+
+    void setUpTableKeepsOnlyTheGridSheetButEveryClass()
+    {
+        HeaderTable table;
+        QCOMPARE(table.view.styleSheet(), QStringLiteral("*{gridline-color: #f1f1f2;}"));
+        for (const char* styleClass : {"padding_right_small", "padding_bottom_small", "border_none",
+                                       "border_left_solid", "border_right_solid", "foreground_gray_light"})
+            QCOMPARE(table.view.property(styleClass).toString(), QStringLiteral("true"));
+        QVERIFY(table.view.verticalScrollBar()->styleSheet().contains(QLatin1String("QScrollBar:vertical")));
+        QVERIFY(table.view.horizontalScrollBar()->styleSheet().contains(QLatin1String("QScrollBar:horizontal")));
+        QCOMPARE(table.view.palette().color(QPalette::AlternateBase), QColor("#f1f1f2"));
+        QCOMPARE(table.view.selectionMode(), QAbstractItemView::NoSelection);
+        QCOMPARE(table.view.editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+};
+
+MAPS_TEST_CLASS(TableViewHeaderTest);
+#include "tst_TableViewHeader.moc"
