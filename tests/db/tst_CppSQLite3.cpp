@@ -95,15 +95,6 @@ private slots:
         db.Close();
     }
 
-    void openFailureCarriesSqlitesCodeAndText()
-    {
-        CppSQLite3DB db;
-        const auto failure = Failure([&] { db.Open(m_folder.filePath("missing/folder/x.sqlite").toUtf8()); });
-        QVERIFY(failure);
-        QCOMPARE(failure->first, SQLITE_CANTOPEN);
-        QCOMPARE(failure->second, "SQLITE_CANTOPEN[14]: unable to open database file");
-    }
-
     void typedGettersReadEveryStorageClass()
     {
         CppSQLite3DB db;
@@ -148,25 +139,6 @@ private slots:
             QVERIFY(failure);
             QCOMPARE(failure->second, "CPPSQLITE_ERROR[1000]: Invalid field index requested");
         }
-    }
-
-    void queryWithoutRowsStartsAtItsEnd()
-    {
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        const CppSQLite3Query query = db.ExecQuery("SELECT x FROM steps WHERE x > 9");
-        QVERIFY(query.Eof());
-        QCOMPARE(query.FieldCount(), 1);
-    }
-
-    void prepareFailureCarriesSqlitesText()
-    {
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        const auto failure = Failure([&] { db.ExecQuery("SELECT x FROM nowhere"); });
-        QVERIFY(failure);
-        QCOMPARE(failure->first, SQLITE_ERROR);
-        QCOMPARE(failure->second, "SQLITE_ERROR[1]: no such table: nowhere");
     }
 
     // abs() of the smallest integer overflows, so the failing row is chosen by the data.

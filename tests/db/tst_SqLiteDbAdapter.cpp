@@ -215,13 +215,6 @@ private slots:
             QVERIFY(HasLine(severity, QString(logLine).replace("%1", sql).toStdString()));
     }
 
-    void rowCountWithoutRowAlsoLogsTheRequest()
-    {
-        SqLiteDbAdapter adapter(Path());
-        QCOMPARE(adapter.GetRowCount("SELECT 1 WHERE 0"), std::uint64_t(0));
-        QVERIFY(HasLine(CryptLog::Debug, "Invalid request: SELECT 1 WHERE 0"));
-    }
-
     void failingRowCountIsASelectError()
     {
         SqLiteDbAdapter adapter(Path());

@@ -187,19 +187,6 @@ private slots:
         QCOMPARE(address.resolutionState, cmn::Address::Resolved);
     }
 
-    void addressesOfOneIdentifierKeepTheirRowOrder()
-    {
-        details::AddressMap addresses;
-        const Cells tail = {Text(""), Text(""), Text(""), Text(""), Text(""), Text(""), Text("")};
-        Cells first = {Text("id"), Text("first")};
-        Cells second = {Text("id"), Text("second")};
-        first.insert(first.end(), tail.begin(), tail.end());
-        second.insert(second.end(), tail.begin(), tail.end());
-        details::ParseAppleMapsAddresses(MakeRows({first, second}), addresses);
-        QCOMPARE(addresses["id"].size(), std::size_t(2));
-        QCOMPARE(addresses["id"][1].country, "second");
-    }
-
     // Places and directions share one map: an identifier's addresses go to its first record.
     void takingSourceHandsAddressesOutOnce()
     {
@@ -354,16 +341,6 @@ private slots:
         // Good, missing row, short row, good row with a missing cell, good.
         QCOMPARE(converted, std::size_t(2));
         QCOMPARE(DebugLinesOf("appleMaps::details::" + converter.toStdString()), 3);
-    }
-
-    void convertersAppendAfterWhatIsThere()
-    {
-        details::AddressSource addresses = NoAddresses();
-        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items(1);
-        details::ParseAppleMapsPlaceItems(MakeRows({PlaceRow("a"), PlaceRow("b")}), addresses, items);
-        QCOMPARE(items.size(), std::size_t(3));
-        QVERIFY(items.capacity() >= 3);
-        QCOMPARE(items[2].name, "Kremlin");
     }
 };
 
