@@ -5,8 +5,10 @@
 
 #include "CryptLog/log/Severity.h"
 #include "cmn/ErrorCode.h"
+#include "cmn/db/CellView.h"
 #include "cmn/db/CppSQLite3Exception.h"
 #include "cmn/db/ExceptionUserText.h"
+#include "cmn/db/ResultTable.h"
 #include "cmn/db/SqLiteDbAdapter.h"
 #include "cmn/db/SqlException.h"
 
@@ -17,7 +19,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <stdexcept>
 
+using cmn::db::ResultTable;
 using cmn::db::Rows;
 using cmn::db::SqLiteDbAdapter;
 using cmn::db::SqlException;
@@ -75,7 +79,9 @@ private slots:
         test::SqliteFile file(m_path);
         file.Execute("CREATE TABLE cells (i, r, s, b, n);"
                      "INSERT INTO cells VALUES (-5, 55.75, CAST(x'610062' AS TEXT), x'00FF10', NULL);"
-                     "CREATE TABLE sizes (v); INSERT INTO sizes VALUES (7), ('7'), (7.0);");
+                     "CREATE TABLE sizes (v); INSERT INTO sizes VALUES (7), ('7'), (7.0);"
+                     "CREATE TABLE mixed (v); INSERT INTO mixed VALUES (1), (2.5), (''), (x''), ('Кремль'), (NULL),"
+                     " (x'0102'), (-9223372036854775807 - 1);");
     }
 
     void init() { test::ProcessRecordingSink()->Clear(); }
@@ -106,6 +112,61 @@ private slots:
         QCOMPARE(rows.size(), std::size_t(1));
         adapter.GetDataByQuery("SELECT i FROM cells WHERE i > 0", rows);
         QVERIFY(rows.empty());
+    }
+
+    // Every storage class, empty and large texts, and enough rows and bytes to fill many blocks.
+    void tableHoldsTheCellsOfTheRows()
+    {
+        const std::string sql = "SELECT v, typeof(v) FROM mixed UNION ALL SELECT s, b FROM cells"
+                                " UNION ALL SELECT printf('%.*c', 70000, 'y'), NULL"
+                                " UNION ALL SELECT * FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL"
+                                " SELECT i + 1 FROM n WHERE i < 5000) SELECT i, printf('%.*c', i % 40, 'x') FROM n)";
+        SqLiteDbAdapter adapter(Path());
+        Rows rows;
+        ResultTable table;
+        adapter.GetDataByQuery(sql, rows);
+        adapter.GetDataByQuery(sql, table);
+        QCOMPARE(table.ColumnCount(), std::size_t(2));
+        QCOMPARE(table.RowCount(), rows.size());
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            for (std::size_t column = 0; column < table.ColumnCount(); ++column) {
+                const cmn::db::CellView expected = cmn::db::ViewOf((*rows[row])[column]->value);
+                const cmn::db::CellView cell = table.Cell(row, column);
+                QCOMPARE(cell.type, expected.type);
+                QCOMPARE(cell.integer, expected.integer);
+                QCOMPARE(cell.real, expected.real);
+                QCOMPARE(cell.bytes, expected.bytes);
+                // An empty text stays told apart from a reader's default, which has no data.
+                QVERIFY(cell.type != cmn::db::CellType::Text || cell.bytes.data() != nullptr);
+            }
+        }
+        QVERIFY_EXCEPTION_THROWN(table.Cell(0, 2), std::out_of_range);
+        QVERIFY_EXCEPTION_THROWN(table.Cell(rows.size(), 0), std::out_of_range);
+    }
+
+    // The statement fails at its last row; what the call replaces stays as it was.
+    void failureAfterSomeRowsKeepsThePreviousResult()
+    {
+        SqLiteDbAdapter adapter(Path());
+        Rows rows;
+        ResultTable table;
+        adapter.GetDataByQuery("SELECT i FROM cells", rows);
+        adapter.GetDataByQuery("SELECT i FROM cells", table);
+        const std::string sql = "SELECT abs(v) FROM mixed WHERE typeof(v) = 'integer'";
+        for (const bool intoTable : {false, true}) {
+            const auto failure = test::CaughtException<SqlException>([&] {
+                if (intoTable)
+                    adapter.GetDataByQuery(sql, table);
+                else
+                    adapter.GetDataByQuery(sql, rows);
+            });
+            QVERIFY(failure);
+            QCOMPARE(failure->GetErrorCode(), cmn::MakeErrorCode(31, cmn::Facility::Sql));
+            QCOMPARE(failure->GetUserText(), std::string("Can't select from DB:  integer overflow"));
+        }
+        QCOMPARE(rows.size(), std::size_t(1));
+        QCOMPARE(table.RowCount(), std::size_t(1));
+        QCOMPARE(table.Cell(0, 0).integer, cmn::db::Int64(-5));
     }
 
     void pathInAMissingFolderCannotBeOpened()

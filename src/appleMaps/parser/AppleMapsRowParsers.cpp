@@ -1,5 +1,6 @@
 #include "AppleMapsRowParsers.h"
 
+#include "TextCache.h"
 #include "TransportType.h"
 
 #include "CryptLog/log/Log.h"
@@ -7,27 +8,32 @@
 
 #include <QtGlobal>
 
-#include <stdexcept>
-
 namespace appleMaps::details {
 namespace {
 
-using cmn::db::Column;
-using cmn::db::Row;
-using cmn::db::Rows;
+using cmn::db::CellView;
+using cmn::db::ResultTable;
 
 // The database's marker for a coordinate without a value.
 constexpr double NoCoordinate = -180.0;
 
-const Column& Cell(const Row& row, std::size_t index)
-{
-    const boost::shared_ptr<Column>& cell = row.at(index);
-    if (!cell)
-        throw std::invalid_argument("Missing cell");
-    return *cell;
-}
+// One row of a result; a column the result does not have throws std::out_of_range.
+class TableRow final {
+public:
+    TableRow(const ResultTable& table, std::size_t row)
+        : m_table(table)
+        , m_row(row)
+    {
+    }
 
-QDateTime ReadTime(const Column& cell)
+    CellView operator[](std::size_t column) const { return m_table.Cell(m_row, column); }
+
+private:
+    const ResultTable& m_table;
+    std::size_t m_row;
+};
+
+QDateTime ReadTime(const CellView& cell)
 {
     const cmn::db::Int64 seconds = cmn::db::GetInt64(cell);
     if (seconds == 0)
@@ -36,13 +42,12 @@ QDateTime ReadTime(const Column& cell)
     return QDateTime::fromSecsSinceEpoch(static_cast<quint32>(seconds), Qt::UTC);
 }
 
-QString ReadText(const Column& cell)
+QString ReadText(const CellView& cell, TextCache& texts)
 {
-    const std::string_view text = cmn::db::GetString(cell);
-    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+    return texts.Get(cmn::db::GetString(cell));
 }
 
-void ReadCoordinate(const Column& cell, double& axis)
+void ReadCoordinate(const CellView& cell, double& axis)
 {
     if (cmn::db::IsNull(cell))
         return;
@@ -51,29 +56,24 @@ void ReadCoordinate(const Column& cell, double& axis)
         axis = value;
 }
 
-void ReadPoint(const Row& row, std::size_t latitudeColumn, std::size_t longitudeColumn,
+void ReadPoint(const TableRow& row, std::size_t latitudeColumn, std::size_t longitudeColumn,
                location::Coordinates& point)
 {
-    ReadCoordinate(Cell(row, latitudeColumn), point.latitude);
-    ReadCoordinate(Cell(row, longitudeColumn), point.longitude);
+    ReadCoordinate(row[latitudeColumn], point.latitude);
+    ReadCoordinate(row[longitudeColumn], point.longitude);
 }
 
-// Hands every row to `convert` and releases it; a row that throws goes to `skip` instead, and
-// the loop goes on.
+// Hands every row to `convert`; a row that throws goes to `skip` instead, and the loop goes on.
 template <typename Convert, typename Skip>
-void ForEachRow(Rows& rows, Convert convert, Skip skip)
+void ForEachRow(const ResultTable& table, Convert convert, Skip skip)
 {
-    for (boost::shared_ptr<Row>& row : rows) {
+    for (std::size_t row = 0; row < table.RowCount(); ++row) {
         try {
-            if (!row)
-                throw std::invalid_argument("Missing row");
-            convert(*row);
+            convert(TableRow(table, row));
         } catch (const std::exception& exception) {
             skip(exception);
         }
-        row.reset();
     }
-    rows.clear();
 }
 
 const QString& PlaceType()
@@ -90,127 +90,135 @@ const QString& RouteType()
 
 } // namespace
 
-void ParseAppleMapsAddresses(Rows&& rows, AddressMap& addresses)
+void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses)
 {
-    addresses.reserve(addresses.size() + rows.size());
+    addresses.reserve(addresses.size() + table.RowCount());
+    TextCache texts;
     ForEachRow(
-        rows,
-        [&addresses](const Row& row) {
+        table,
+        [&](const TableRow& row) {
             cmn::Address address;
-            address.country = ReadText(Cell(row, 1));
-            address.countryCode = ReadText(Cell(row, 2));
-            address.administrativeArea = ReadText(Cell(row, 3));
-            address.administrativeAreaCode = ReadText(Cell(row, 4));
-            address.locality = ReadText(Cell(row, 5));
-            address.postCode = ReadText(Cell(row, 6));
-            address.thoroughfare = ReadText(Cell(row, 7));
-            address.subThoroughfare = ReadText(Cell(row, 8));
+            address.country = ReadText(row[1], texts);
+            address.countryCode = ReadText(row[2], texts);
+            address.administrativeArea = ReadText(row[3], texts);
+            address.administrativeAreaCode = ReadText(row[4], texts);
+            address.locality = ReadText(row[5], texts);
+            address.postCode = ReadText(row[6], texts);
+            address.thoroughfare = ReadText(row[7], texts);
+            address.subThoroughfare = ReadText(row[8], texts);
             address.resolutionState = cmn::Address::Resolved;
-            addresses[std::string(cmn::db::GetString(Cell(row, 0)))].push_back(std::move(address));
+            addresses[std::string(cmn::db::GetString(row[0]))].push_back(std::move(address));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsPlaceBookmarks(Rows&& rows, AddressSource& addresses,
+void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addresses,
                                   std::vector<AppleMapsPlaceBookmarkItem>& items)
 {
+    TextCache texts;
     ForEachRow(
-        rows,
-        [&](const Row& row) {
+        table,
+        [&](const TableRow& row) {
             AppleMapsPlaceBookmarkItem item;
-            item.timestamp = ReadTime(Cell(row, 1));
-            item.title = ReadText(Cell(row, 2));
+            item.timestamp = ReadTime(row[1]);
+            item.title = ReadText(row[2], texts);
             ReadPoint(row, 3, 4, item.placePoint);
-            item.telephone = ReadText(Cell(row, 5));
-            item.fax = ReadText(Cell(row, 6));
-            item.url = ReadText(Cell(row, 7));
-            item.name = ReadText(Cell(row, 8));
+            item.telephone = ReadText(row[5], texts);
+            item.fax = ReadText(row[6], texts);
+            item.url = ReadText(row[7], texts);
+            item.name = ReadText(row[8], texts);
             ReadPoint(row, 9, 10, item.droppedPin);
             item.type = PlaceType();
-            item.addresses = addresses.Take(cmn::db::GetString(Cell(row, 0)));
+            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
             items.push_back(std::move(item));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsRouteBookmarks(Rows&& rows, AddressSource& addresses,
+void ParseAppleMapsRouteBookmarks(const ResultTable& table, AddressSource& addresses,
                                   std::vector<AppleMapsPlaceBookmarkItem>& items)
 {
+    TextCache texts;
     ForEachRow(
-        rows,
-        [&](const Row& row) {
+        table,
+        [&](const TableRow& row) {
             AppleMapsPlaceBookmarkItem item;
-            item.timestamp = ReadTime(Cell(row, 1));
+            item.timestamp = ReadTime(row[1]);
             ReadPoint(row, 2, 3, item.placePoint);
-            item.telephone = ReadText(Cell(row, 4));
-            item.fax = ReadText(Cell(row, 5));
-            item.url = ReadText(Cell(row, 6));
-            item.name = ReadText(Cell(row, 7));
+            item.telephone = ReadText(row[4], texts);
+            item.fax = ReadText(row[5], texts);
+            item.url = ReadText(row[6], texts);
+            item.name = ReadText(row[7], texts);
             item.route.resize(2);
             ReadPoint(row, 8, 9, item.route[0]);
             ReadPoint(row, 10, 11, item.route[1]);
             item.type = RouteType();
-            item.addresses = addresses.Take(cmn::db::GetString(Cell(row, 0)));
+            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
             items.push_back(std::move(item));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsQuerySearchItems(Rows&& rows, std::vector<AppleMapsHistoryQuerySearchItem>& items)
+void ParseAppleMapsQuerySearchItems(const ResultTable& table,
+                                    std::vector<AppleMapsHistoryQuerySearchItem>& items)
 {
-    items.reserve(items.size() + rows.size());
+    items.reserve(items.size() + table.RowCount());
+    TextCache texts;
     ForEachRow(
-        rows,
-        [&items](const Row& row) {
+        table,
+        [&](const TableRow& row) {
             AppleMapsHistoryQuerySearchItem item;
-            item.timestamp = ReadTime(Cell(row, 0));
-            item.query = ReadText(Cell(row, 1));
-            item.locationDisplayString = ReadText(Cell(row, 2));
-            ReadCoordinate(Cell(row, 3), item.mapRegion.southWest.latitude);
-            ReadCoordinate(Cell(row, 4), item.mapRegion.southWest.longitude);
-            ReadCoordinate(Cell(row, 5), item.mapRegion.northEast.latitude);
-            ReadCoordinate(Cell(row, 6), item.mapRegion.northEast.longitude);
+            item.timestamp = ReadTime(row[0]);
+            item.query = ReadText(row[1], texts);
+            item.locationDisplayString = ReadText(row[2], texts);
+            ReadCoordinate(row[3], item.mapRegion.southWest.latitude);
+            ReadCoordinate(row[4], item.mapRegion.southWest.longitude);
+            ReadCoordinate(row[5], item.mapRegion.northEast.latitude);
+            ReadCoordinate(row[6], item.mapRegion.northEast.longitude);
             items.push_back(std::move(item));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsPlaceItems(Rows&& rows, AddressSource& addresses, std::vector<AppleMapsPlaceDisplayItem>& items)
+void ParseAppleMapsPlaceItems(const ResultTable& table, AddressSource& addresses,
+                              std::vector<AppleMapsPlaceDisplayItem>& items)
 {
-    items.reserve(items.size() + rows.size());
+    items.reserve(items.size() + table.RowCount());
+    TextCache texts;
     ForEachRow(
-        rows,
-        [&](const Row& row) {
+        table,
+        [&](const TableRow& row) {
             AppleMapsPlaceDisplayItem item;
-            item.timestamp = ReadTime(Cell(row, 1));
+            item.timestamp = ReadTime(row[1]);
             ReadPoint(row, 2, 3, item.placePoint);
-            item.telephone = ReadText(Cell(row, 4));
-            item.fax = ReadText(Cell(row, 5));
-            item.url = ReadText(Cell(row, 6));
-            item.name = ReadText(Cell(row, 7));
-            item.addresses = addresses.Take(cmn::db::GetString(Cell(row, 0)));
+            item.telephone = ReadText(row[4], texts);
+            item.fax = ReadText(row[5], texts);
+            item.url = ReadText(row[6], texts);
+            item.name = ReadText(row[7], texts);
+            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
             items.push_back(std::move(item));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsDirecrionsSearchesItems(Rows&& rows, AddressSource& addresses,
+void ParseAppleMapsDirecrionsSearchesItems(const ResultTable& table, AddressSource& addresses,
                                            std::vector<AppleMapsDirectionSearchItem>& items)
 {
-    items.reserve(items.size() + rows.size());
+    items.reserve(items.size() + table.RowCount());
+    TextCache texts;
     ForEachRow(
-        rows,
-        [&](const Row& row) {
+        table,
+        [&](const TableRow& row) {
             AppleMapsDirectionSearchItem item;
-            item.timestamp = ReadTime(Cell(row, 1));
-            item.transportType = TransportTypeToString(cmn::db::GetInt64(Cell(row, 2)));
-            item.telephone = ReadText(Cell(row, 3));
-            item.fax = ReadText(Cell(row, 4));
-            item.url = ReadText(Cell(row, 5));
-            item.name = ReadText(Cell(row, 6));
+            item.timestamp = ReadTime(row[1]);
+            item.transportType = TransportTypeToString(cmn::db::GetInt64(row[2]));
+            item.telephone = ReadText(row[3], texts);
+            item.fax = ReadText(row[4], texts);
+            item.url = ReadText(row[5], texts);
+            item.name = ReadText(row[6], texts);
             ReadPoint(row, 7, 8, item.startPoint);
             ReadPoint(row, 9, 10, item.endPoint);
-            item.addresses = addresses.Take(cmn::db::GetString(Cell(row, 0)));
+            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
             items.push_back(std::move(item));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });

@@ -9,6 +9,7 @@
 #include "CryptLog/log/Log.h"
 #include "appleMaps/records/AppleMapsCategory.h"
 #include "cmn/backup/BackupDescriptor.h"
+#include "cmn/db/ResultTable.h"
 #include "cmn/db/SqLiteDbAdapter.h"
 #include "cmn/filter/FilterUtils.h"
 
@@ -40,20 +41,20 @@ void iCloudSyncAppleMapsParser::Parse(AppleMapsRecords& records)
 
     details::AddressMap addresses;
     {
-        cmn::db::Rows rows;
-        adapter.GetDataByQuery(queries::Addresses, rows);
-        details::ParseAppleMapsAddresses(std::move(rows), addresses);
+        cmn::db::ResultTable table;
+        adapter.GetDataByQuery(queries::Addresses, table);
+        details::ParseAppleMapsAddresses(table, addresses);
     }
 
     details::DateRange dateRange;
     {
-        cmn::db::Rows placeRows;
-        cmn::db::Rows routeRows;
-        adapter.GetDataByQuery(queries::PlaceBookmarks, placeRows);
-        adapter.GetDataByQuery(queries::RouteBookmarks, routeRows);
-        records.bookmarks.reserve(records.bookmarks.size() + placeRows.size() + routeRows.size());
-        FetchAppleMapsPlaceBookmarks(std::move(placeRows), addresses, records, dateRange);
-        FetchAppleMapsRouteBookmarks(std::move(routeRows), addresses, records, dateRange);
+        cmn::db::ResultTable places;
+        cmn::db::ResultTable routes;
+        adapter.GetDataByQuery(queries::PlaceBookmarks, places);
+        adapter.GetDataByQuery(queries::RouteBookmarks, routes);
+        records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + routes.RowCount());
+        FetchAppleMapsPlaceBookmarks(places, addresses, records, dateRange);
+        FetchAppleMapsRouteBookmarks(routes, addresses, records, dateRange);
     }
     FetchAppleMapsQuerySearchItems(adapter, records, dateRange);
     FetchPlaceDisplays(adapter, addresses, records, dateRange);
@@ -71,26 +72,26 @@ std::string iCloudSyncAppleMapsParser::GetBackupId()
     return cmn::GetBackupId(m_descriptorPath);
 }
 
-void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(cmn::db::Rows&& rows,
+void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
                                                              const details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps place bookmarks";
     details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-    details::ParseAppleMapsPlaceBookmarks(std::move(rows), source, records.bookmarks);
+    details::ParseAppleMapsPlaceBookmarks(table, source, records.bookmarks);
     dateRange.Widen(records.bookmarks);
     LOG_DEBUG << "Apple Maps place bookmarks parsed successfully." << records.bookmarks.size() << " records extracted";
 }
 
-void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(cmn::db::Rows&& rows,
+void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
                                                              const details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps route bookmarks";
     details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-    details::ParseAppleMapsRouteBookmarks(std::move(rows), source, records.bookmarks);
+    details::ParseAppleMapsRouteBookmarks(table, source, records.bookmarks);
     dateRange.Widen(records.bookmarks);
     LOG_DEBUG << "Apple Maps route bookmarks parsed successfully" << records.bookmarks.size() << " records extracted";
 }
@@ -100,9 +101,9 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsQuerySearchItems(cmn::db::SqLiteDb
                                                                details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps query search";
-    cmn::db::Rows rows;
-    adapter.GetDataByQuery(queries::QuerySearches, rows);
-    details::ParseAppleMapsQuerySearchItems(std::move(rows), records.querySearches);
+    cmn::db::ResultTable table;
+    adapter.GetDataByQuery(queries::QuerySearches, table);
+    details::ParseAppleMapsQuerySearchItems(table, records.querySearches);
     dateRange.Widen(records.querySearches);
     LOG_DEBUG << "Apple Maps query search parsed successfully" << records.querySearches.size()
               << " records extracted";
@@ -113,10 +114,10 @@ void iCloudSyncAppleMapsParser::FetchPlaceDisplays(cmn::db::SqLiteDbAdapter& ada
                                                    details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps place displays";
-    cmn::db::Rows rows;
-    adapter.GetDataByQuery(queries::PlaceDisplays, rows);
+    cmn::db::ResultTable table;
+    adapter.GetDataByQuery(queries::PlaceDisplays, table);
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-    details::ParseAppleMapsPlaceItems(std::move(rows), source, records.placeDisplays);
+    details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays);
     dateRange.Widen(records.placeDisplays);
     LOG_DEBUG << "Apple Maps place displays parsed successfully" << records.placeDisplays.size()
               << " records extracted";
@@ -127,10 +128,10 @@ void iCloudSyncAppleMapsParser::FetchDirectionSearches(cmn::db::SqLiteDbAdapter&
                                                        details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps direction searches";
-    cmn::db::Rows rows;
-    adapter.GetDataByQuery(queries::DirectionsSearches, rows);
+    cmn::db::ResultTable table;
+    adapter.GetDataByQuery(queries::DirectionsSearches, table);
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-    details::ParseAppleMapsDirecrionsSearchesItems(std::move(rows), source, records.directionSearches);
+    details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches);
     dateRange.Widen(records.directionSearches);
     LOG_DEBUG << "Apple Maps direction searches parsed successfully" << records.directionSearches.size()
               << " records extracted";

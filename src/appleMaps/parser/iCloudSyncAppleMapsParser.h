@@ -3,7 +3,6 @@
 #include "AddressSource.h"
 
 #include "appleMaps/records/IAppleMapsParser.h"
-#include "cmn/db/QueryResult.h"
 #include "cmn/filter/FilterContext.h"
 
 #include <boost/filesystem/path.hpp>
@@ -13,8 +12,9 @@
 #include <string>
 
 namespace cmn::db {
+class ResultTable;
 class SqLiteDbAdapter;
-}
+} // namespace cmn::db
 
 namespace appleMaps {
 
@@ -43,10 +43,12 @@ public:
 private:
     // The bookmark fetches copy the addresses they hand out, so that a place and a route bookmark
     // with the same identifier both get them; places and directions then take them for good.
-    static void FetchAppleMapsPlaceBookmarks(cmn::db::Rows&& rows, const details::AddressMap& addresses,
-                                             AppleMapsRecords& records, details::DateRange& dateRange);
-    static void FetchAppleMapsRouteBookmarks(cmn::db::Rows&& rows, const details::AddressMap& addresses,
-                                             AppleMapsRecords& records, details::DateRange& dateRange);
+    static void FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
+                                             const details::AddressMap& addresses, AppleMapsRecords& records,
+                                             details::DateRange& dateRange);
+    static void FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
+                                             const details::AddressMap& addresses, AppleMapsRecords& records,
+                                             details::DateRange& dateRange);
     static void FetchAppleMapsQuerySearchItems(cmn::db::SqLiteDbAdapter& adapter, AppleMapsRecords& records,
                                                details::DateRange& dateRange);
     static void FetchPlaceDisplays(cmn::db::SqLiteDbAdapter& adapter, details::AddressMap& addresses,

@@ -2,6 +2,7 @@
 
 #include "CppSQLite3Exception.h"
 #include "ExceptionUserText.h"
+#include "ResultTable.h"
 #include "SqlException.h"
 
 #include "CryptLog/log/Log.h"
@@ -15,22 +16,35 @@
 namespace cmn::db {
 namespace {
 
-boost::any ReadCell(const CppSQLite3Query& query, int field)
+CellView CurrentCell(const CppSQLite3Query& query, int field)
 {
+    CellView cell;
     switch (query.FieldType(field)) {
-    case SQLITE_INTEGER: return query.FieldInt64(field);
-    case SQLITE_FLOAT: return query.FieldDouble(field);
-    case SQLITE_NULL: return SqlNull();
+    case SQLITE_INTEGER:
+        cell.type = CellType::Integer;
+        cell.integer = query.FieldInt64(field);
+        break;
+    case SQLITE_FLOAT:
+        cell.type = CellType::Float;
+        cell.real = query.FieldDouble(field);
+        break;
+    case SQLITE_NULL: break;
     case SQLITE_BLOB: {
+        cell.type = CellType::Blob;
         int length = 0;
-        const unsigned char* blob = query.FieldBlob(field, length);
-        return blob ? Blob(blob, blob + length) : Blob();
+        if (const unsigned char* blob = query.FieldBlob(field, length))
+            cell.bytes = std::string_view(reinterpret_cast<const char*>(blob), static_cast<std::size_t>(length));
+        break;
     }
     default: {
-        const char* text = query.FieldText(field);
-        return text ? std::string(text, static_cast<std::size_t>(query.FieldBytes(field))) : std::string();
+        // Any other storage class reads as text; the length keeps embedded NULs.
+        cell.type = CellType::Text;
+        if (const char* text = query.FieldText(field))
+            cell.bytes = std::string_view(text, static_cast<std::size_t>(query.FieldBytes(field)));
+        break;
     }
     }
+    return cell;
 }
 
 // The column names are the same in every row; reading them once saves a length scan per cell.
@@ -53,7 +67,7 @@ boost::shared_ptr<Row> ReadRow(const CppSQLite3Query& query, const std::vector<s
     for (std::size_t field = 0; field < names.size(); ++field) {
         Column& cell = cells[field];
         cell.name = names[field];
-        cell.value = ReadCell(query, static_cast<int>(field));
+        cell.value = ValueOf(CurrentCell(query, static_cast<int>(field)));
         row->emplace_back(cells, &cell);
     }
     return row;
@@ -62,6 +76,14 @@ boost::shared_ptr<Row> ReadRow(const CppSQLite3Query& query, const std::vector<s
 void LogFailure(const CppSQLite3Exception& exception)
 {
     LOG_DEBUG << "SQLite error " << exception.ErrorCode() << ": " << exception.ErrorMessage();
+}
+
+SqlException SelectFailure(const SourceLocation& location, const CppSQLite3Exception& exception)
+{
+    LogFailure(exception);
+    return SqlException(location, SqLiteDbAdapter::QueryErrorNumber,
+                        QCoreApplication::translate("cmn", "Can't select from DB: ").toStdString()
+                            + UserTextOf(exception));
 }
 
 } // namespace
@@ -100,10 +122,23 @@ void SqLiteDbAdapter::GetDataByQuery(const std::string& sql, Rows& rows)
             result.push_back(ReadRow(query, names));
         rows.swap(result);
     } catch (const CppSQLite3Exception& exception) {
-        LogFailure(exception);
-        throw SqlException(CMN_SOURCE_LOCATION, QueryErrorNumber,
-                           QCoreApplication::translate("cmn", "Can't select from DB: ").toStdString()
-                               + UserTextOf(exception));
+        throw SelectFailure(CMN_SOURCE_LOCATION, exception);
+    }
+}
+
+void SqLiteDbAdapter::GetDataByQuery(const std::string& sql, ResultTable& table)
+{
+    try {
+        CppSQLite3Query query = m_db.ExecQuery(sql.c_str());
+        const int fieldCount = query.FieldCount();
+        ResultTable result(static_cast<std::size_t>(fieldCount));
+        for (; !query.Eof(); query.NextRow()) {
+            for (int field = 0; field < fieldCount; ++field)
+                result.Append(CurrentCell(query, field));
+        }
+        table.swap(result);
+    } catch (const CppSQLite3Exception& exception) {
+        throw SelectFailure(CMN_SOURCE_LOCATION, exception);
     }
 }
 
