@@ -216,8 +216,10 @@ QWidget* AppleMapsPlugIn::GetExportParentWidget() const
     return m_view;
 }
 
-void AppleMapsPlugIn::Export(const exportReport::NativeExportRequest& /*request*/)
+void AppleMapsPlugIn::Export(const exportReport::NativeExportRequest& request)
 {
+    if (m_view)
+        m_view->ExportCategory(request.scope, QString::fromStdWString(request.path));
 }
 
 AppleMapsParserFactories AppleMapsPlugIn::CreateParserFactories(const QString& path) const

@@ -130,7 +130,13 @@ QString InteractiveDelegateBase::ElideToCell(const QString& text, const QStyleOp
 
 QRect InteractiveDelegateBase::ItemTextRect(const QStyleOptionViewItem& itemOption, const QStyle* style)
 {
-    return style->subElementRect(QStyle::SE_ItemViewItemText, &itemOption, itemOption.widget);
+    // The style fits the text element to the option's own text, which is empty for pointer cells
+    // and knows nothing of the delegate's margins and inset; the text may use the rest of the cell.
+    QRect rect = style->subElementRect(QStyle::SE_ItemViewItemText, &itemOption, itemOption.widget);
+    rect.setTop(itemOption.rect.top());
+    rect.setBottom(itemOption.rect.bottom());
+    rect.setRight(itemOption.rect.right());
+    return rect;
 }
 
 } // namespace pluginGui

@@ -12,6 +12,8 @@
 #include "core/JournalPlugInLoader.h"
 #include "core/interfaces/IJournal.h"
 #include "core/interfaces/IStopFlag.h"
+#include "exportReport/button/ExportButton.h"
+#include "pluginGui/IExportButtonWidget.h"
 #include "appleMaps/records/AppleMapsCategory.h"
 
 #include <QFile>
@@ -289,12 +291,14 @@ private slots:
         plugIn.CreateView();
         std::unique_ptr<core::CategoryViewBase> view(plugIn.GetCategoryPlugIn()->TakeView());
         view->show();
+        // The page's controls go before the page itself does.
+        const QWidget* exportButton = qobject_cast<pluginGui::IExportButtonWidget*>(view.get())->GetExportButton();
 
         std::atomic<bool> done{false};
         bool hiddenWhenReturned = false;
         std::thread worker([&] {
             plugIn.DetachView();
-            hiddenWhenReturned = view->isHidden();
+            hiddenWhenReturned = exportButton->isHidden();
             done = true;
         });
         QTRY_VERIFY(done.load());

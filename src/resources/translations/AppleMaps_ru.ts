@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>DateFilterWidget</name>
+    <message>
+        <source>From:</source>
+        <translation>С:</translation>
+    </message>
+    <message>
+        <source>Until:</source>
+        <translation>По:</translation>
+    </message>
+</context>
+<context>
+    <name>FilterStateWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+</context>
+<context>
     <name>cmn</name>
     <message>
         <source>The system cannot find the drive specified.</source>
@@ -268,8 +290,8 @@
         <translation>Файл KML</translation>
     </message>
     <message>
-        <source>Searches: %1, Favorites: %2, Explored places: %3, Directions searches: %4</source>
-        <translation>Поисковые запросы: %1, избранное: %2, просмотренные места: %3, поиск маршрутов: %4</translation>
+        <source>Category %1 has been exported to %2</source>
+        <translation>Категория %1 экспортирована в %2</translation>
     </message>
     <message>
         <source>File does not exist:</source>
@@ -460,6 +482,14 @@
         <translation>показать маршрут</translation>
     </message>
     <message>
+        <source>Undefined</source>
+        <translation>Не определено</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
         <source>Exported %1 entries out of %2.</source>
         <translation>Экспортировано записей: %1 из %2.</translation>
     </message>
@@ -570,6 +600,18 @@
     <message>
         <source>Not exported: %1</source>
         <translation>Не экспортировано: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2%3</source>
+        <translation>%1 из %2%3</translation>
+    </message>
+    <message>
+        <source>Date Created</source>
+        <translation>Дата создания</translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <translation>Даты:</translation>
     </message>
 </context>
 </TS>

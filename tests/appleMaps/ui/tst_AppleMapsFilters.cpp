@@ -1,0 +1,182 @@
+#include "UiFixtures.h"
+
+#include "support/RecordingSink.h"
+#include "support/TestRegistry.h"
+
+#include "appleMaps/ui/AppleMapsFilterManager.h"
+#include "appleMaps/ui/AppleMapsModelBase.h"
+#include "appleMaps/ui/AppleMapsSortFilterProxyModelBase.h"
+#include "cmn/filter/FilterContext.h"
+#include "cmn/filter/FilterUtils.h"
+#include "cmn/filter/ItemBaseInfo.h"
+#include "pluginGui/IStackedFilter.h"
+
+#include <QTest>
+
+#include <array>
+
+namespace {
+
+using namespace appleMaps;
+
+class FakePresenter final : public pluginGui::IStackedFilter {
+public:
+    cmn::filter::FilterContext& GetFilterContext(int category) override
+    {
+        askedCategories += QString::number(category);
+        return contexts.at(static_cast<std::size_t>(category));
+    }
+
+    std::array<cmn::filter::FilterContext, 4> contexts;
+    QString askedCategories;
+};
+
+// Fields in declaration order.
+AppleMapsRecords SearchRecords()
+{
+    const QDateTime none;
+    AppleMapsRecords records;
+    records.bookmarks = {
+        {none, "Banana", {}, "", "", "", "", {}, {}, {}, "Place"},
+        {none, "Museum", {30.5, 50.25, 0.0}, "", "", "", "", {}, {1.0, 2.0, 0.0}, {{7.77, 7.77, 0.0}}, "Route"},
+        {none, "Cafe", {30.0, 50.0, 0.0}, "", "", "", "", {test::MakeAddress("Lviv", "79000")}, {3.0, 4.0, 0.0}, {},
+         "Place"},
+    };
+    records.querySearches = {{none, "pizza", "", {{12.5, 41.9, 0.0}, {12.6, 42.0, 0.0}}},
+                             {none, "sushi", "Tokyo", {}}};
+    records.placeDisplays = {{none, {2.3376, 48.8606, 0.0}, "", "", "", "", {}},
+                             {none, {}, "", "", "", "", {test::MakeAddress("London")}}};
+    records.directionSearches = {{none, "", {}, {9.99, 45.5, 0.0}, "", "", "", "", {}},
+                                 {none, "Drive", {}, {}, "", "", "", "", {}}};
+    return records;
+}
+
+QString AcceptedRows(viewers::gui::IFilter& filter, int rowCount)
+{
+    QString rows;
+    for (int row = 0; row < rowCount; ++row) {
+        if (filter.AcceptsRow(row))
+            rows += QString::number(row) + '|';
+    }
+    return rows;
+}
+
+} // namespace
+
+class AppleMapsFiltersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { test::ProcessRecordingSink(); }
+    void init() { test::ProcessRecordingSink()->Clear(); }
+
+    void searchTextFindsRowsAndCountsMatches_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("searchText");
+        QTest::addColumn<QString>("accepted");
+        QTest::addColumn<uint>("matches");
+        QTest::newRow("empty text accepts all, counts none") << 1 << "" << "0|1|2|" << 0u;
+        QTest::newRow("a: Banana 3 + Place 1, Cafe 1 + Place 1") << 1 << "a" << "0|2|" << 6u;
+        QTest::newRow("-181 finds favourites without location") << 1 << "-181" << "0|" << 2u;
+        QTest::newRow("address, case-insensitively") << 1 << "LVIV 79" << "2|" << 1u;
+        QTest::newRow("dropped pin") << 1 << "2.0000000 1.0000000" << "1|" << 1u;
+        QTest::newRow("route is not searched") << 1 << "7.7700000" << "" << 0u;
+        QTest::newRow("searches: region's second corner") << 0 << "42.0000000 12.6" << "0|" << 1u;
+        QTest::newRow("searches: address text") << 0 << "tokyo" << "1|" << 1u;
+        QTest::newRow("explored places: coordinates") << 2 << "48.86" << "0|" << 1u;
+        QTest::newRow("explored places: address") << 2 << "london" << "1|" << 1u;
+        QTest::newRow("directions searches: transport") << 3 << "drive" << "1|" << 1u;
+        QTest::newRow("directions searches: end point") << 3 << "45.5000000 9.99" << "0|" << 1u;
+    }
+
+    void searchTextFindsRowsAndCountsMatches()
+    {
+        QFETCH(int, category);
+        QFETCH(QString, searchText);
+        QFETCH(QString, accepted);
+        QFETCH(uint, matches);
+        const AppleMapsRecords records = SearchRecords();
+        FakePresenter presenter;
+        ui::AppleMapsFilterManager manager(presenter);
+        manager.SetFiltersData(&records);
+        manager.SetSearchTag(searchText);
+        manager.SetCurrentCategory(category);
+
+        QCOMPARE(AcceptedRows(*manager.GetFilter(category), 3), accepted);
+        QCOMPARE(manager.CountAllMatches(), matches);
+    }
+
+    // Range 10 to 12 March; the records' dates are UTC.
+    void dateFilterComparesDaysInFilterZone_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("zoneOffset");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("shownCount");
+        QTest::newRow("UTC+10: 9 Mar 15:00Z is 10 Mar, 12 Mar 14:00Z is 13 Mar")
+            << true << 10 * 3600 << "9th 15:00|12th 13:59|" << 2;
+        QTest::newRow("UTC: days as stored") << true << 0 << "12th 13:59|12th 14:00|" << 2;
+        QTest::newRow("switched off: every row, count untouched")
+            << false << 0 << "9th 15:00|12th 13:59|12th 14:00|no date|" << 4;
+    }
+
+    void dateFilterComparesDaysInFilterZone()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, zoneOffset);
+        QFETCH(QString, shown);
+        QFETCH(int, shownCount);
+        AppleMapsRecords records;
+        const auto utc = [](int day, int hour, int minute) {
+            return QDateTime(QDate(2020, 3, day), QTime(hour, minute), Qt::UTC);
+        };
+        const std::pair<QString, QDateTime> titledTimes[] = {
+            {"9th 15:00", utc(9, 15, 0)}, {"12th 13:59", utc(12, 13, 59)}, {"12th 14:00", utc(12, 14, 0)}, {"no date", {}}};
+        for (const auto& [title, time] : titledTimes)
+            records.bookmarks.push_back({time, title, {}, "", "", "", "", {}, {}, {}, ""});
+        FakePresenter presenter;
+        cmn::filter::FilterContext& context = presenter.contexts[1];
+        context.items = {cmn::filter::utils::MakeDateItem(utc(10, 0, 0), utc(12, 0, 0), 4)};
+        context.enabled = enabled;
+        cmn::filter::utils::ResetCounts(true, context);
+        ui::AppleMapsFilterManager manager(presenter);
+        manager.SetFiltersData(&records);
+        const auto model = test::MakeModel(1, records);
+        const auto proxy = test::MakeProxy(1, manager.GetFilter(1));
+        proxy->SetTimeZone(QTimeZone(zoneOffset));
+        proxy->setSourceModel(model.get());
+
+        QCOMPARE(test::ColumnTexts(*proxy, 1), shown);
+        QCOMPARE(cmn::filter::utils::GetDateItemBaseInfo(context)->shownCount, std::uint64_t(shownCount));
+    }
+
+    void managerAsksContextsInOrderAndStartsOnSearches()
+    {
+        FakePresenter presenter;
+        const ui::AppleMapsFilterManager manager(presenter);
+        QCOMPARE(presenter.askedCategories, QStringLiteral("1023"));
+        QCOMPARE(manager.GetCurrentCategory(), 0);
+    }
+
+    void nullRecordsAreLoggedAndIgnored()
+    {
+        const AppleMapsRecords records = SearchRecords();
+        FakePresenter presenter;
+        ui::AppleMapsFilterManager manager(presenter);
+        manager.SetFiltersData(&records);
+        manager.SetSearchTag("pizza");
+
+        manager.SetFiltersData(nullptr);
+
+        QCOMPARE(AcceptedRows(*manager.GetFilter(0), 2), QStringLiteral("0|"));
+        const std::vector<test::LogLine> lines = test::ProcessRecordingSink()->Lines();
+        QCOMPARE(lines.size(), std::size_t(1));
+        QCOMPARE(lines[0].severity, 5);
+        QCOMPARE(lines[0].function, std::string("appleMaps::ui::AppleMapsFilterManager::SetFiltersData"));
+        QCOMPARE(lines[0].message, std::string("Containers can't be null"));
+    }
+};
+
+MAPS_TEST_CLASS(AppleMapsFiltersTest);
+#include "tst_AppleMapsFilters.moc"

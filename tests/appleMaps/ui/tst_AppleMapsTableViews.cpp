@@ -1,0 +1,236 @@
+#include "UiFixtures.h"
+
+#include "support/TestRegistry.h"
+#include "support/UrlCatcher.h"
+
+#include "appleMaps/ui/AppleMapsBookmarksFilter.h"
+#include "appleMaps/ui/AppleMapsBookmarksTableView.h"
+#include "appleMaps/ui/AppleMapsDirectionsSearchesTableView.h"
+#include "appleMaps/ui/AppleMapsPlacesTableView.h"
+#include "appleMaps/ui/AppleMapsSearchHistoryTableView.h"
+#include "pluginGui/InteractiveDelegateBase.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+using namespace appleMaps;
+using appleMaps::ui::AppleMapsCategoryTableViewBase;
+
+const QTimeZone Utc(QByteArrayLiteral("UTC"));
+const QString Untouched = QStringLiteral("clipboard untouched");
+
+std::unique_ptr<AppleMapsCategoryTableViewBase> MakeView(int category, const AppleMapsRecords& records,
+                                                         viewers::gui::IFilter* filter)
+{
+    switch (category) {
+    case 0:
+        return std::make_unique<ui::AppleMapsSearchHistoryTableView>(nullptr, &records.querySearches, Utc, filter,
+                                                                     nullptr);
+    case 1:
+        return std::make_unique<ui::AppleMapsBookmarksTableView>(nullptr, &records.bookmarks, Utc, filter, nullptr);
+    case 2:
+        return std::make_unique<ui::AppleMapsPlacesTableView>(nullptr, &records.placeDisplays, Utc, filter, nullptr);
+    default:
+        return std::make_unique<ui::AppleMapsDirectionsSearchesTableView>(nullptr, &records.directionSearches, Utc,
+                                                                          filter, nullptr);
+    }
+}
+
+// One record of each kind, the favourite with a route and an empty title; and a second favourite.
+const AppleMapsRecords& Records()
+{
+    static const AppleMapsRecords records = [] {
+        AppleMapsRecords all;
+        AppleMapsPlaceBookmarkItem route;
+        route.timestamp = QDateTime(QDate(2019, 3, 5), QTime(14, 7, 33), Qt::UTC);
+        route.name = QStringLiteral("Fish & Chips");
+        route.placePoint = {30.5234, 50.4501, 0.0};
+        route.route = {{30.5, 50.4, 0.0}, {30.6, 50.5, 0.0}};
+        route.url = QStringLiteral("https://example.com/fish");
+        route.addresses = {test::MakeAddress(QStringLiteral("Kyiv"), QStringLiteral("01001"))};
+        AppleMapsPlaceBookmarkItem cafe;
+        cafe.timestamp = QDateTime(QDate(2019, 3, 4), QTime(9, 0), Qt::UTC);
+        cafe.title = QStringLiteral("Coffee corner");
+        all.bookmarks = {route, cafe};
+
+        AppleMapsHistoryQuerySearchItem search;
+        search.timestamp = QDateTime(QDate(2019, 3, 5), QTime(10, 0), Qt::UTC);
+        search.query = QStringLiteral("museum");
+        search.mapRegion = {{30.0, 50.0, 0.0}, {31.0, 51.0, 0.0}};
+        all.querySearches = {search};
+
+        AppleMapsPlaceDisplayItem place;
+        place.timestamp = QDateTime(QDate(2019, 3, 6), QTime(8, 0), Qt::UTC);
+        place.name = QStringLiteral("Nowhere");
+        all.placeDisplays = {place};
+        return all;
+    }();
+    return records;
+}
+
+// Right-clicks the cell and, when that opens a menu, chooses its first entry or closes it.
+// Returns the menu's entries.
+QStringList RightClick(QTableView& view, const QModelIndex& index, bool choose)
+{
+    QStringList entries;
+    QTimer::singleShot(0, &view, [&entries, choose] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                entries << action->text();
+            if (choose)
+                menu->actions().first()->trigger();
+            menu->close();
+        }
+    });
+    QTest::mouseClick(view.viewport(), Qt::RightButton, {}, view.visualRect(index).center());
+    QCoreApplication::processEvents();
+    return entries;
+}
+
+} // namespace
+
+class AppleMapsTableViewsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void columnsHaveTheirDelegatesAndWidths_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("columns");
+        QTest::newRow("searches") << 0
+                                  << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
+                                     "LocationDefaultDelegate 150|LocationMapRegionDelegate|";
+        QTest::newRow("favourites") << 1
+                                    << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
+                                       "LocationDefaultDelegate 150|LocationCoordinatesDelegate 165|AddressDelegate 150|"
+                                       "LocationCoordinatesDelegate 165|LocationRouteDelegate 150|"
+                                       "TableUrlDelegateBase 150|LocationDefaultDelegate 150|"
+                                       "LocationDefaultDelegate 150|LocationDefaultDelegate|";
+        QTest::newRow("explored places") << 2
+                                         << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
+                                            "LocationCoordinatesDelegate 165|AddressDelegate 150|"
+                                            "LocationDefaultDelegate 150|LocationDefaultDelegate 150|"
+                                            "TableUrlDelegateBase|";
+        QTest::newRow("directions searches") << 3
+                                             << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
+                                                "LocationCoordinatesDelegate 165|LocationCoordinatesDelegate 165|"
+                                                "LocationDefaultDelegate 150|LocationDefaultDelegate 150|"
+                                                "LocationDefaultDelegate 150|TableUrlDelegateBase 150|AddressDelegate|";
+    }
+
+    void columnsHaveTheirDelegatesAndWidths()
+    {
+        QFETCH(int, category);
+        QFETCH(QString, columns);
+
+        const auto view = MakeView(category, Records(), nullptr);
+        QString actual;
+        const int columnCount = view->model()->columnCount();
+        for (int column = 0; column < columnCount; ++column) {
+            const QAbstractItemDelegate* delegate = view->itemDelegateForColumn(column);
+            QVERIFY(delegate != nullptr);
+            QCOMPARE(delegate, view->GetDelegateForColumn(column));
+            actual += QString::fromLatin1(delegate->metaObject()->className()).section("::", -1);
+            // The last column stretches.
+            if (column < columnCount - 1)
+                actual += ' ' + QString::number(view->columnWidth(column));
+            actual += '|';
+        }
+        QCOMPARE(actual, columns);
+        QVERIFY(view->horizontalHeader()->stretchLastSection());
+    }
+
+    void rightClickCopiesTheCellText_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("copied");
+        // Rows of the favourites, newest first: the route, then the café.
+        QTest::newRow("text") << 1 << 2 << "Fish & Chips";
+        QTest::newRow("date in the view's zone") << 1 << 0 << "05.03.2019 14:07:33 (UTC)";
+        QTest::newRow("point") << 1 << 3 << "50.4501000 30.5234000";
+        QTest::newRow("route") << 1 << 6 << "show route";
+        QTest::newRow("address") << 1 << 4 << "Kyiv 01001";
+        QTest::newRow("map region") << 0 << 3 << "50.0000000 30.0000000 51.0000000 31.0000000";
+        QTest::newRow("empty text opens no menu") << 1 << 1 << QString();
+        QTest::newRow("point without location opens no menu") << 2 << 2 << QString();
+    }
+
+    void rightClickCopiesTheCellText()
+    {
+        QFETCH(int, category);
+        QFETCH(int, column);
+        QFETCH(QString, copied);
+
+        const auto view = MakeView(category, Records(), nullptr);
+        view->resize(2000, 300);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        // The date cell's text must not linger as the copy text of a cell without one.
+        RightClick(*view, view->model()->index(0, 0), false);
+        QGuiApplication::clipboard()->setText(Untouched);
+
+        const QStringList menuEntries = RightClick(*view, view->model()->index(0, column), true);
+        QCOMPARE(menuEntries, copied.isEmpty() ? QStringList() : QStringList{"Copy"});
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? Untouched : copied);
+    }
+
+    void leftClickOpensUrl()
+    {
+        const auto view = MakeView(1, Records(), nullptr);
+        view->resize(2000, 300);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        test::UrlCatcher catcher;
+
+        const QModelIndex urlCell = view->model()->index(0, 7);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(urlCell).topLeft() + QPoint(18, 11));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/fish"))});
+    }
+
+    void searchAndFilterState_data()
+    {
+        QTest::addColumn<QString>("searchTag");
+        QTest::addColumn<uint>("matches");
+        QTest::addColumn<bool>("hasRows");
+        QTest::addColumn<bool>("filtered");
+        QTest::newRow("no search text") << QString() << 0u << true << false;
+        QTest::newRow("one of two favourites") << "coffee" << 1u << true << true;
+        QTest::newRow("none") << "zzz" << 0u << false << true;
+    }
+
+    void searchAndFilterState()
+    {
+        QFETCH(QString, searchTag);
+        QFETCH(uint, matches);
+        QFETCH(bool, hasRows);
+        QFETCH(bool, filtered);
+
+        ui::AppleMapsBookmarksFilter filter(nullptr);
+        filter.SetData(&Records().bookmarks);
+        const auto view = MakeView(1, Records(), &filter);
+        QSignalSpy finished(view.get(), &AppleMapsCategoryTableViewBase::SearchFilterFinished);
+        // A stale count from an earlier search must not survive.
+        view->OnSearchTag(QStringLiteral("o"));
+        view->OnSearchTag(searchTag);
+        view->Invalidate();
+
+        QCOMPARE(finished.count(), 2);
+        QCOMPARE(finished.last().first().toUInt(), matches);
+        QCOMPARE(view->HasRows(), hasRows);
+        QCOMPARE(view->IsFiltered(), filtered);
+    }
+};
+
+MAPS_TEST_CLASS(AppleMapsTableViewsTest);
+
+#include "tst_AppleMapsTableViews.moc"

@@ -1,0 +1,270 @@
+#include "support/AppleMapsBackupFixture.h"
+#include "support/TestRegistry.h"
+
+#include "qml/QuickControls.h"
+
+#include "appleMaps/AppleMapsPlugIn.h"
+#include "appleMaps/ui/AppleMapsToolBar.h"
+#include "appleMaps/ui/AppleMapsWidget.h"
+#include "core/interfaces/ICategoryPlugIn.h"
+#include "exportReport/button/ExportButton.h"
+#include "pluginGui/ClickableLabelBase.h"
+#include "pluginGui/InfoBarWidget.h"
+#include "viewers/gui/NoResultsWidget.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+
+// The real plug-in, remembering what reaches the journal as an error.
+class ErrorRecordingPlugIn final : public appleMaps::AppleMapsPlugIn {
+public:
+    void ReportError(const QString& message) override
+    {
+        errors << message;
+        AppleMapsPlugIn::ReportError(message);
+    }
+
+    QStringList errors;
+};
+
+// A backup with the rows that `sql` inserts, parsed by the plug-in as the host drives it.
+struct ParsedBackup {
+    explicit ParsedBackup(const QString& sql)
+    {
+        if (!sql.isEmpty())
+            backup.Execute(sql);
+        core::IPlugInBase& host = plugIn;
+        host.SetTempPath(tempFolder.path().toStdWString());
+        host.SetDataPath(backup.DescriptorPath());
+        host.Parse();
+    }
+
+    // The page the host gets; the host owns it.
+    std::unique_ptr<core::CategoryViewBase> TakePage()
+    {
+        core::IPlugInBase& host = plugIn;
+        host.CreateView();
+        return std::unique_ptr<core::CategoryViewBase>(host.GetCategoryPlugIn()->TakeView());
+    }
+
+    test::AppleMapsBackupFixture backup;
+    QTemporaryDir tempFolder;
+    ErrorRecordingPlugIn plugIn;
+};
+
+// Explored places, newest first: Park (40.5), Zoo (30.5), Arbat Museum (20.5), Arbat Cafe (10.5); the
+// longitude tells them apart in the KML.
+const QString FourPlaces = QStringLiteral(
+    "INSERT INTO PlaceDisplays VALUES ('p1', 600000100, 1.5, 10.5, '', '', '', 'Arbat Cafe'),"
+    "('p2', 600000300, 3.5, 30.5, '', '', '', 'Zoo'), ('p3', 600000200, 2.5, 20.5, '', '', '', 'Arbat Museum'),"
+    "('p4', 600000400, 4.5, 40.5, '', '', '', 'Park');");
+
+QString StartingRows(const QString& table, int count)
+{
+    QString sql;
+    for (int row = 0; row < count; ++row) {
+        if (table == QLatin1String("PlaceBookmarks"))
+            sql += QStringLiteral("INSERT INTO PlaceBookmarks (identifier, timestamp, title, place_point_latitude, "
+                                  "place_point_longitude) VALUES ('b%1', 600000000, 'Home', 55.7, 37.6);")
+                       .arg(row);
+        else if (table == QLatin1String("QuerySearches"))
+            sql += QStringLiteral("INSERT INTO QuerySearches VALUES ('q%1', 600000000, 'coffee', '', 1, 2, 3, 4);")
+                       .arg(row);
+        else if (table == QLatin1String("DirectionsSearches"))
+            sql += QStringLiteral("INSERT INTO DirectionsSearches VALUES ('d%1', 600000000, 1, '', '', '', 'Home', "
+                                  "55.7, 37.6, 55.8, 37.7);")
+                       .arg(row);
+    }
+    return sql;
+}
+
+// "1" for each enabled category button, "0" for each disabled one.
+QString EnabledMask(const appleMaps::ui::AppleMapsToolBar& toolbar)
+{
+    QString mask;
+    for (const pluginGui::ClickableLabelBase* button : toolbar.GetButtons())
+        mask += button->IsEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return mask;
+}
+
+QImage IconImage(const char* fileName)
+{
+    return QPixmap(QStringLiteral(":/Resources/AppleMapsResources/") + QLatin1String(fileName)).toImage();
+}
+
+// The longitude of every placemark's first track point, each followed by "|".
+QString KmlLongitudes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unreadable");
+    QString longitudes;
+    QXmlStreamReader reader(&file);
+    bool inPlacemark = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == QLatin1String("Placemark"))
+            inPlacemark = true;
+        if (inPlacemark && reader.isStartElement() && reader.qualifiedName() == QLatin1String("gx:coord")) {
+            longitudes += QString::number(reader.readElementText().split(' ').value(0).toDouble()) + '|';
+            inPlacemark = false;
+        }
+    }
+    return reader.hasError() ? reader.errorString() : longitudes;
+}
+
+void Search(QWidget& page, const QString& text)
+{
+    auto* edit = page.findChild<QLineEdit*>(QStringLiteral("leSearch"));
+    QVERIFY(edit);
+    // The box searches after a typing pause.
+    edit->setText(text);
+}
+
+QAbstractItemModel* ShownRows(QWidget& page)
+{
+    auto* pages = page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+    auto* view = pages->currentWidget()->findChild<QTableView*>();
+    return view ? view->model() : nullptr;
+}
+
+} // namespace
+
+class AppleMapsWidgetTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { host::InitQuickControls(); }
+
+    void startsOnTheFirstCategoryWithRecords_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<int>("startCategory");
+        QTest::addColumn<QString>("enabled");
+        QTest::newRow("favourites only") << StartingRows("PlaceBookmarks", 2) << 1 << "0100";
+        QTest::newRow("searches and directions") << StartingRows("QuerySearches", 1)
+                + StartingRows("DirectionsSearches", 3) << 0 << "1001";
+        QTest::newRow("directions only") << StartingRows("DirectionsSearches", 1) << 3 << "0001";
+        QTest::newRow("no records: toolbar never initialised") << QString() << -1 << "";
+    }
+
+    void startsOnTheFirstCategoryWithRecords()
+    {
+        QFETCH(QString, sql);
+        QFETCH(int, startCategory);
+        QFETCH(QString, enabled);
+        ParsedBackup parsed(sql);
+        appleMaps::ui::AppleMapsWidget page(&parsed.plugIn);
+        auto* toolbar = page.findChild<appleMaps::ui::AppleMapsToolBar*>();
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->GetCurrentCategory(), startCategory);
+        QCOMPARE(EnabledMask(*toolbar), enabled);
+        if (startCategory < 0)
+            return;
+        QCOMPARE(page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->currentIndex(), startCategory);
+
+        // A click on a disabled category changes nothing.
+        const int disabled = enabled.indexOf('0');
+        QTest::mouseClick(toolbar->GetButtons().at(disabled), Qt::LeftButton);
+        QCOMPARE(toolbar->GetCurrentCategory(), startCategory);
+        QCOMPARE(page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"))->currentIndex(), startCategory);
+    }
+
+    void disabledCategoriesShowTheirDisabledIcons()
+    {
+        ParsedBackup parsed(StartingRows("PlaceBookmarks", 1));
+        appleMaps::ui::AppleMapsWidget page(&parsed.plugIn);
+        const auto& buttons = page.findChild<appleMaps::ui::AppleMapsToolBar*>()->GetButtons();
+        QCOMPARE(buttons.at(0)->pixmap(Qt::ReturnByValue).toImage(), IconImage("icons_disabled_history.png"));
+        QCOMPARE(buttons.at(1)->pixmap(Qt::ReturnByValue).toImage(), IconImage("icons_orange_bookmarks.png"));
+        QCOMPARE(buttons.at(2)->pixmap(Qt::ReturnByValue).toImage(), IconImage("AppleMapsPlaces_disabled.png"));
+        QCOMPARE(buttons.at(3)->pixmap(Qt::ReturnByValue).toImage(), IconImage("AppleMapsDirectionicons_disabled.png"));
+    }
+
+    void searchWithoutMatchesShowsThePlaceholderUntilCleared()
+    {
+        ParsedBackup parsed(FourPlaces);
+        const std::unique_ptr<core::CategoryViewBase> page = parsed.TakePage();
+        QVERIFY(page);
+        auto* placeholder = page->findChild<viewers::gui::NoResultsWidget*>();
+        auto* pages = page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+        auto* infoBar = pages->currentWidget()->findChild<pluginGui::InfoBarWidget*>();
+        QVERIFY(placeholder && infoBar);
+        QVERIFY(placeholder->isHidden());
+
+        Search(*page, QStringLiteral("no such place"));
+        QTRY_VERIFY(!placeholder->isHidden());
+        QVERIFY(pages->isHidden());
+        QVERIFY(infoBar->isHidden());
+        QVERIFY(!page->findChild<pluginGui::ExportButton*>()->isEnabled());
+
+        Search(*page, QString());
+        QTRY_VERIFY(placeholder->isHidden());
+        QVERIFY(!pages->isHidden());
+        QVERIFY(!infoBar->isHidden());
+        QVERIFY(page->findChild<pluginGui::ExportButton*>()->isEnabled());
+    }
+
+    void exportWritesTheScopeOfTheCurrentCategory_data()
+    {
+        QTest::addColumn<int>("scope");
+        QTest::addColumn<QString>("longitudes");
+        QTest::newRow("filtered: the shown rows in view order") << int(exportReport::Filtered) << "20.5|10.5|";
+        QTest::newRow("all: every record in stored order") << int(exportReport::All) << "10.5|30.5|20.5|40.5|";
+    }
+
+    void exportWritesTheScopeOfTheCurrentCategory()
+    {
+        QFETCH(int, scope);
+        QFETCH(QString, longitudes);
+        ParsedBackup parsed(FourPlaces);
+        const std::unique_ptr<core::CategoryViewBase> page = parsed.TakePage();
+        QVERIFY(page);
+        Search(*page, QStringLiteral("Arbat"));
+        QTRY_COMPARE(ShownRows(*page)->rowCount(), 2);
+
+        const QString path = parsed.tempFolder.filePath(QStringLiteral("places.kml"));
+        exportReport::INativeExport& nativeExport = parsed.plugIn;
+        nativeExport.Export({static_cast<exportReport::ExportReportActionType>(scope), path.toStdWString()});
+
+        QLabel* message = nullptr;
+        QTRY_VERIFY((message = page->findChild<QLabel*>(QStringLiteral("NotificationMessageText"))));
+        QCOMPARE(KmlLongitudes(path), longitudes);
+        // The caption of explored places ends in a blank of its own.
+        QVERIFY2(message->text().contains(QStringLiteral("Category Explored places  has been exported to ") + path),
+                 qPrintable(message->text()));
+        QVERIFY(parsed.plugIn.errors.isEmpty());
+        QVERIFY(page->findChild<pluginGui::ExportButton*>()->isEnabled());
+    }
+
+    void failedExportReachesTheJournalAndFreesTheButton()
+    {
+        ParsedBackup parsed(FourPlaces);
+        const std::unique_ptr<core::CategoryViewBase> page = parsed.TakePage();
+        QVERIFY(page);
+        auto* button = page->findChild<pluginGui::ExportButton*>();
+        const QString path = parsed.tempFolder.filePath(QStringLiteral("missing folder/places.kml"));
+        exportReport::INativeExport& nativeExport = parsed.plugIn;
+        nativeExport.Export({exportReport::All, path.toStdWString()});
+        QVERIFY(!button->isEnabled());
+
+        QTRY_COMPARE(parsed.plugIn.errors.size(), 1);
+        QVERIFY2(parsed.plugIn.errors.front().endsWith(QLatin1Char(' ') + path), qPrintable(parsed.plugIn.errors.front()));
+        QTRY_VERIFY(button->isEnabled());
+        QVERIFY(!page->findChild<QLabel*>(QStringLiteral("NotificationMessageText")));
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+MAPS_TEST_CLASS(AppleMapsWidgetTest);
+#include "tst_AppleMapsWidget.moc"
