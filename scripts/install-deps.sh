@@ -7,7 +7,7 @@ packages=(
   qtbase5-dev qtdeclarative5-dev libqt5svg5-dev qml-module-qtquick2 qml-module-qtquick-controls2
   qttools5-dev qttools5-dev-tools
   libboost-filesystem-dev libboost-date-time-dev libboost-system-dev
-  libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev
+  libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev libbenchmark-dev
   openssl
 )
 
