@@ -5,8 +5,15 @@
 #include "SampleCommand.h"
 #include "SummaryCommand.h"
 
+#include "CryptLog/DecryptLogCommand.h"
+
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
+
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -21,6 +28,7 @@ void PrintUsage(QTextStream& out)
            "  export-report PATH OUT.xlsx [--from ISO-DATE] [--until ISO-DATE]   the records as xlsx report tables\n"
            "  sample DIR [--rows N] [--seed S] [--edge-cases] [--binary-descriptor]   writes a sample backup\n"
            "  summary PATH  the category, its size and record counts as one JSON line\n"
+           "  decrypt-log IN OUT [--follow]   decrypts the encrypted log IN into the text file OUT\n"
            "  --help        this text\n";
 }
 
@@ -48,6 +56,12 @@ int main(int argc, char* argv[])
         return host::RunSampleCommand(arguments);
     if (command == QLatin1String("summary"))
         return host::RunSummaryCommand(arguments);
+    if (command == QLatin1String("decrypt-log")) {
+        std::vector<std::string> decryptArguments;
+        for (const QString& argument : arguments)
+            decryptArguments.push_back(QFile::encodeName(argument).toStdString());
+        return CryptLog::RunDecryptLog(decryptArguments, std::cerr);
+    }
     PrintUsage(out);
     return command.isEmpty() || command == QLatin1String("--help") ? 0 : 2;
 }

@@ -22,6 +22,7 @@ public:
 
     bool IsValid() const { return m_appData.isValid() && m_temp.isValid(); }
     MapsviewRun Run(const QStringList& arguments) const;
+    QString AppDataPath() const { return m_appData.path(); }
     // Files and folders left in the session's temporary folder.
     QStringList TemporaryLeftovers() const;
 

@@ -83,6 +83,7 @@ private slots:
     void sampleRefusesExistingBackup();
     void sampleRejectsBadArguments_data();
     void sampleRejectsBadArguments();
+    void logOfASummaryDecrypts();
 
 private:
     // Writes a sample backup into `folder` with `options`; the database path, or empty on failure.
@@ -220,4 +221,23 @@ void TestMapsviewCommands::sampleRejectsBadArguments()
 }
 
 MAPS_TEST_CLASS(TestMapsviewCommands);
+// The log is written encrypted; the host's own command must turn it back into text lines.
+void TestMapsviewCommands::logOfASummaryDecrypts()
+{
+    QTemporaryDir backup;
+    QVERIFY(!WriteSample(backup.path(), {QStringLiteral("--rows"), QStringLiteral("5")}).isEmpty());
+    QCOMPARE(m_session.Run({QStringLiteral("summary"), backup.path()}).exitCode, 0);
+
+    QDirIterator logs(m_session.AppDataPath(), {QStringLiteral("ULQ.log")}, QDir::Files,
+                      QDirIterator::Subdirectories);
+    QVERIFY(logs.hasNext());
+    const QString encrypted = logs.next();
+    const QString decrypted = backup.filePath(QStringLiteral("ULQ.txt"));
+    const test::MapsviewRun run = m_session.Run({QStringLiteral("decrypt-log"), encrypted, decrypted});
+    QVERIFY2(run.exitCode == 0, run.standardError.constData());
+    QFile text(decrypted);
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QVERIFY(text.readAll().contains("parsing successfully finished."));
+}
+
 #include "tst_MapsviewCommands.moc"
