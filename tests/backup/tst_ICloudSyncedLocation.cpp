@@ -2,7 +2,7 @@
 
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
-#include "cmn/CaughtException.h"
+#include "support/CaughtException.h"
 
 #include "cmn/FileSystemException.h"
 #include "cmn/PathEncoding.h"

@@ -1,5 +1,5 @@
 #include "support/TestRegistry.h"
-#include "CaughtException.h"
+#include "support/CaughtException.h"
 
 #include "cmn/Base64.h"
 #include "cmn/BaseException.h"

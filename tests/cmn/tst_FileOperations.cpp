@@ -1,6 +1,6 @@
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
-#include "CaughtException.h"
+#include "support/CaughtException.h"
 
 #include "cmn/FileOperations.h"
 #include "cmn/FileSystemException.h"

@@ -1,5 +1,5 @@
 #include "support/TestRegistry.h"
-#include "CaughtException.h"
+#include "support/CaughtException.h"
 
 #include "cmn/FileSystemException.h"
 #include "cmn/FileWrapper.h"

@@ -1,7 +1,7 @@
 #include "support/AppleMapsBackupFixture.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
-#include "cmn/CaughtException.h"
+#include "support/CaughtException.h"
 
 #include "CryptLog/log/Severity.h"
 #include "appleMaps/parser/iCloudSyncAppleMapsParser.h"

@@ -1,6 +1,6 @@
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
-#include "cmn/CaughtException.h"
+#include "support/CaughtException.h"
 
 #include "cmn/CommonExceptions.h"
 #include "cmn/PathEncoding.h"

@@ -1,5 +1,5 @@
 #include "support/TestRegistry.h"
-#include "pluginGui/CellPainting.h"
+#include "support/CellPainting.h"
 
 #include "pluginGui/CellHtml.h"
 #include "pluginGui/DateTimeHtml.h"

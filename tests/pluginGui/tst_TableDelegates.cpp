@@ -1,6 +1,7 @@
+#include "support/CellPainting.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
-#include "pluginGui/CellPainting.h"
+#include "support/UrlCatcher.h"
 
 #include "cmn/Address.h"
 #include "pluginGui/AddressDelegate.h"
@@ -12,7 +13,6 @@
 #include "pluginGui/TableStaticTextDelegateBase.h"
 #include "pluginGui/TableUrlDelegateBase.h"
 
-#include <QDesktopServices>
 #include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -30,20 +30,6 @@ constexpr int VerticalInset = 5;
 const QString Ellipsis(QChar(0x2026));
 
 using StaticDelegate = test::Recording<pluginGui::TableStaticTextDelegateBase>;
-
-// Receives the URLs the desktop services would open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
-
-    QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened.append(url); }
-};
 
 bool Logged(const std::string& function, const std::string& message)
 {
@@ -251,7 +237,7 @@ private slots:
         const QRect cell = table.view.visualRect(index);
         const QPoint onLink = cell.topLeft() + QPoint(CellMargins.left() + 8, VerticalInset + 6);
         const QPoint pastLink = QPoint(cell.right() - 2, onLink.y());
-        UrlCatcher catcher;
+        test::UrlCatcher catcher;
 
         delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
         QVERIFY(catcher.opened.isEmpty());
@@ -273,7 +259,7 @@ private slots:
         const QModelIndex index = table.model.index(0, 0);
         table.model.setData(index, QStringLiteral("text"));
         pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
-        UrlCatcher catcher;
+        test::UrlCatcher catcher;
         QString copied;
 
         pluginGui::PerformAction(QPoint(15, 10), index, QUrl(QStringLiteral("https://example.com")), &table.view, &delegate,

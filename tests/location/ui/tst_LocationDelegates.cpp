@@ -1,6 +1,6 @@
 #include "support/TestRegistry.h"
 #include "support/UrlCatcher.h"
-#include "pluginGui/CellPainting.h"
+#include "support/CellPainting.h"
 
 #include "location/LocationMetaTypes.h"
 #include "location/ui/LocationCoordinatesDelegate.h"
