@@ -97,15 +97,6 @@ private slots:
         QCOMPARE(polygonDocument.TextAt("Document/Folder/name"), QString("Searches history for backup-1"));
     }
 
-    void documentStartsWithTheUtf8Declaration()
-    {
-        const QString path = NewPath();
-        ExportBookmarks({}, path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readLine().startsWith(R"(<?xml version="1.0" encoding="UTF-8"?>)"));
-    }
-
     void bookmarkPlacemarks_data()
     {
         QTest::addColumn<AppleMapsPlaceBookmarkItem>("bookmark");
@@ -140,18 +131,10 @@ private slots:
         QCOMPARE(placemarks[0]->TextAt("name"), QString("Home"));
         QCOMPARE(placemarks[0]->TextAt("gx:Track/altitudeMode"), QString("clampToGround"));
         QCOMPARE(placemarks[0]->TextAt("gx:Track/gx:coord"), coordinate);
-    }
-
-    void bookmarkValues()
-    {
-        const AppleMapsPlaceBookmarkItem bookmark = test::FullBookmark();
-        const QString path = NewPath();
-        ExportBookmarks({&bookmark}, path);
-        const test::XmlElement root = ReadBack(path);
-        const auto placemarks = Placemarks(root);
-        QCOMPARE(placemarks.size(), std::size_t(1));
-        QCOMPARE(placemarks[0]->TextAt("address"), QString("UA Kyiv Khreshchatyk"));
-        QCOMPARE(placemarks[0]->TextAt("TimeSpan/when"), QString("05.03.2019 14:07:00 (UTC)"));
+        if (structure.contains("address")) {
+            QCOMPARE(placemarks[0]->TextAt("address"), QString("UA Kyiv Khreshchatyk"));
+            QCOMPARE(placemarks[0]->TextAt("TimeSpan/when"), QString("05.03.2019 14:07:00 (UTC)"));
+        }
     }
 
     void skippedAndNullBookmarks()
@@ -217,7 +200,9 @@ private slots:
         QFETCH(AppleMapsDirectionSearchItem, search);
         QFETCH(QString, structure);
         const QString path = NewPath();
-        details::ExportDirectionsSearches({&search}, path.toStdWString(), "backup-1");
+        test::ProcessRecordingSink()->Clear();
+        details::ExportDirectionsSearches({nullptr, &search}, path.toStdWString(), "backup-1");
+        QVERIFY(LoggedMessages().contains("null pointer: directions searches"));
         const test::XmlElement root = ReadBack(path);
         const auto placemarks = Placemarks(root);
         QCOMPARE(placemarks.empty() ? QString() : placemarks[0]->Structure(), structure);
@@ -226,13 +211,6 @@ private slots:
             QCOMPARE(placemarks[0]->TextAt("LineString/coordinates"),
                      QString("30.5234000,50.4501000,0 30.5121000,50.4465000,0"));
         }
-    }
-
-    void nullDirectionsSearchIsLogged()
-    {
-        test::ProcessRecordingSink()->Clear();
-        details::ExportDirectionsSearches({nullptr}, NewPath().toStdWString(), "backup-1");
-        QVERIFY(LoggedMessages().contains("null pointer: directions searches"));
     }
 
     void querySearches_data()
@@ -287,6 +265,8 @@ private slots:
         file.close();
         ExportBookmarks({}, path);
         QCOMPARE(ReadBack(path).Structure(), QString("kml(Document(name,open))"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readLine().startsWith(R"(<?xml version="1.0" encoding="UTF-8"?>)"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ExportRecords.h"
 
 #include "plugin/ScriptedBackups.h"
+#include "support/CaughtException.h"
 #include "support/RecordingSink.h"
 #include "support/RecordingTableSink.h"
 #include "support/TestRegistry.h"
@@ -21,7 +22,6 @@
 #include <QTest>
 
 #include <ios>
-#include <optional>
 
 using namespace appleMaps;
 Q_DECLARE_METATYPE(appleMaps::AppleMapsRecords)
@@ -66,6 +66,14 @@ QStringList ExportedTitles(const test::RecordingTable* table)
         }
     }
     return titles;
+}
+
+bool ErrorLogged(const std::string& message)
+{
+    const auto lines = test::ProcessRecordingSink()->Lines();
+    return std::any_of(lines.begin(), lines.end(), [&](const test::LogLine& line) {
+        return line.message == message && line.severity == CryptLog::Error;
+    });
 }
 
 } // namespace
@@ -153,37 +161,14 @@ private slots:
         QCOMPARE(m_tables.Names().size(), 4);
     }
 
-    void columnCaptions_data()
-    {
-        QTest::addColumn<QString>("sheet");
-        QTest::addColumn<QString>("columns");
-        QTest::newRow("searches") << SearchesSheet << "Date|Search query|Address|Map region";
-        QTest::newRow("favourites") << FavoritesSheet
-                                    << "Date created|Title|Places name|Location|Address|Dropped pin|Route|Url|"
-                                       "Phone number|Fax|Type";
-        QTest::newRow("explored places") << ExploredSheet
-                                         << "Date viewed|Name|Coordinates|Address|Phone number|Fax|Url";
-        QTest::newRow("directions searches")
-            << DirectionsSheet << "Date searched|Name|Start point|End point|Transport|Phone number|Fax|Url|Address";
-    }
-
-    void columnCaptions()
-    {
-        QFETCH(QString, sheet);
-        QFETCH(QString, columns);
-        Load(OneOfEach());
-        m_plugIn->Export(m_context);
-        const test::RecordingTable* table = m_tables.Table(sheet);
-        QVERIFY(table);
-        QCOMPARE(table->captions.join('|'), columns);
-        QVERIFY(table->calls.first().endsWith("|30"));
-    }
-
     void rowCells_data()
     {
         QTest::addColumn<AppleMapsRecords>("records");
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("columns");
+        const QString favoriteColumns =
+            "Date created|Title|Places name|Location|Address|Dropped pin|Route|Url|Phone number|Fax|Type";
 
         QTest::newRow("full favourite")
             << OneOfEach() << FavoritesSheet
@@ -193,7 +178,8 @@ private slots:
                             "Dropped pin=https://www.google.com/maps/place/50.4000000,30.5000000|50.4000000 30.5000000",
                             "Route=https://maps.google.com/maps/dir/50.4000000,30.5000000/49.8000000,24.0000000|show route",
                             "Url=https://example.org/maidan|https://example.org/maidan", "Phone number=+380 44 000 00 00",
-                            "Fax=+380 44 000 00 01", "Type=Place"});
+                            "Fax=+380 44 000 00 01", "Type=Place"})
+            << favoriteColumns;
 
         AppleMapsRecords bare;
         AppleMapsPlaceBookmarkItem bareBookmark;
@@ -203,14 +189,16 @@ private slots:
             << bare << FavoritesSheet
             << QStringList({"Title=Bare", "Places name=",
                             "Location=https://www.google.com/maps/place/-91.0000000,-181.0000000|-91.0000000 -181.0000000",
-                            "Url=|", "Phone number=", "Fax=", "Type="});
+                            "Url=|", "Phone number=", "Fax=", "Type="})
+            << favoriteColumns;
 
         QTest::newRow("explored place")
             << OneOfEach() << ExploredSheet
             << QStringList({"Date viewed=02.01.2020 08:30:00 (UTC)", "Name=Opera",
                             "Coordinates=https://www.google.com/maps/place/50.4465000,30.5121000|50.4465000 30.5121000",
                             "Address=UA Kyiv Khreshchatyk", "Phone number=+380 44 111", "Fax=+380 44 112",
-                            "Url=https://example.org/opera|https://example.org/opera"});
+                            "Url=https://example.org/opera|https://example.org/opera"})
+            << "Date viewed|Name|Coordinates|Address|Phone number|Fax|Url";
 
         QTest::newRow("directions search")
             << OneOfEach() << DirectionsSheet
@@ -218,13 +206,15 @@ private slots:
                             "Start point=https://www.google.com/maps/place/50.4501000,30.5234000|50.4501000 30.5234000",
                             "End point=https://www.google.com/maps/place/50.4465000,30.5121000|50.4465000 30.5121000",
                             "Transport=Walk", "Phone number=+380 44 111", "Fax=+380 44 112",
-                            "Url=https://example.org/opera|https://example.org/opera", "Address=UA Kyiv Khreshchatyk"});
+                            "Url=https://example.org/opera|https://example.org/opera", "Address=UA Kyiv Khreshchatyk"})
+            << "Date searched|Name|Start point|End point|Transport|Phone number|Fax|Url|Address";
 
         QTest::newRow("search")
             << OneOfEach() << SearchesSheet
             << QStringList({"Date=20.11.2018 10:15:00 (UTC)", "Search query=coffee", "Address=Kyiv, Ukraine",
                             "Map region=https://www.google.com/maps/@50.4250000,30.5500000,12.1633403z|"
-                            "50.4000000 30.5000000 50.4500000 30.6000000"});
+                            "50.4000000 30.5000000 50.4500000 30.6000000"})
+            << "Date|Search query|Address|Map region";
     }
 
     void rowCells()
@@ -232,10 +222,13 @@ private slots:
         QFETCH(AppleMapsRecords, records);
         QFETCH(QString, sheet);
         QFETCH(QStringList, cells);
+        QFETCH(QString, columns);
         Load(records);
         m_plugIn->Export(m_context);
         const test::RecordingTable* table = m_tables.Table(sheet);
         QVERIFY(table);
+        QCOMPARE(table->captions.join('|'), columns);
+        QVERIFY(table->calls.first().endsWith("|30"));
         QCOMPARE(table->rows.size(), std::size_t(1));
         QCOMPARE(table->rows.front(), cells);
         QCOMPARE(table->calls.mid(table->captions.size(), 1), QStringList("row 45"));
@@ -276,18 +269,6 @@ private slots:
         QCOMPARE(ExportedTitles(table), titles);
         QCOMPARE(table->summaries, QStringList(QString("Exported %1 entries out of 3.").arg(titles.size())));
         QCOMPARE(m_progress.steps.size(), std::size_t(3));
-    }
-
-    void summaryCountsAllRecordsOfTheKind()
-    {
-        std::vector<QDateTime> times(120, test::Utc(2019, 1, 1));
-        times[7] = times[50] = times[119] = test::Utc(2022, 1, 1);
-        AppleMapsRecords records;
-        records.bookmarks = BookmarksAt(times);
-        Load(records);
-        m_context.lowerBound = test::Utc(2021, 1, 1);
-        m_plugIn->Export(m_context);
-        QCOMPARE(m_tables.Table(FavoritesSheet)->summaries, QStringList("Exported 3 entries out of 120."));
     }
 
     void filteredExport_data()
@@ -334,10 +315,7 @@ private slots:
         m_plugIn->Export(m_context);
         QCOMPARE(m_tables.Table(FavoritesSheet)->rows.size(), std::size_t(0));
         QCOMPARE(m_tables.Table(FavoritesSheet)->summaries, QStringList("Exported 0 entries out of 1."));
-        const auto lines = test::ProcessRecordingSink()->Lines();
-        QVERIFY(std::any_of(lines.begin(), lines.end(), [](const test::LogLine& line) {
-            return line.message == "Invalid filter specified." && line.severity == CryptLog::Error;
-        }));
+        QVERIFY(ErrorLogged("Invalid filter specified."));
     }
 
     void failureStopsTheExport()
@@ -348,11 +326,7 @@ private slots:
         m_plugIn->Export(m_context);
         QCOMPARE(m_tables.Names(), QStringList(SearchesSheet));
         QCOMPARE(m_progress.failedCategories, QStringList("Apple Maps"));
-        const auto lines = test::ProcessRecordingSink()->Lines();
-        QVERIFY(std::any_of(lines.begin(), lines.end(), [](const test::LogLine& line) {
-            return line.message == "Apple Maps data was not exported: no table Apple Maps - Favorites"
-                && line.severity == CryptLog::Error;
-        }));
+        QVERIFY(ErrorLogged("Apple Maps data was not exported: no table Apple Maps - Favorites"));
     }
 
     void systemErrors_data()
@@ -375,12 +349,7 @@ private slots:
         m_tables.failure = [code, systemError] {
             throw cmn::SystemErrorException(CMN_SOURCE_LOCATION, code, "write", systemError);
         };
-        std::optional<ulq::cmn::CommonException> failure;
-        try {
-            m_plugIn->Export(m_context);
-        } catch (const ulq::cmn::CommonException& exception) {
-            failure = exception;
-        }
+        const auto failure = test::CaughtException<ulq::cmn::CommonException>([this] { m_plugIn->Export(m_context); });
         QCOMPARE(failure.has_value(), endsExport);
         if (failure)
             QCOMPARE(failure->GetUserText(), ulq::cmn::utils::GetTempFolderFullMessage());
@@ -396,13 +365,10 @@ private slots:
             errno = ENOSPC;
             throw std::ios_base::failure("stream");
         };
-        try {
-            m_plugIn->Export(m_context);
-            QFAIL("no exception");
-        } catch (const ulq::cmn::CommonException& exception) {
-            QCOMPARE(QString(exception.GetLocation().function), QString("appleMaps::AppleMapsPlugIn::Export"));
-            QCOMPARE(exception.GetUserText(), std::generic_category().message(ENOSPC));
-        }
+        const auto failure = test::CaughtException<ulq::cmn::CommonException>([this] { m_plugIn->Export(m_context); });
+        QVERIFY(failure);
+        QCOMPARE(QString(failure->GetLocation().function), QString("appleMaps::AppleMapsPlugIn::Export"));
+        QCOMPARE(failure->GetUserText(), std::generic_category().message(ENOSPC));
     }
 };
 

@@ -57,6 +57,14 @@ details::AddressSource NoAddresses()
     return details::AddressSource::TakingFrom(none);
 }
 
+std::vector<appleMaps::AppleMapsPlaceDisplayItem> ParsePlaces(const std::vector<Cells>& rows)
+{
+    details::AddressSource addresses = NoAddresses();
+    std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
+    details::ParseAppleMapsPlaceItems(MakeTable(rows), addresses, items);
+    return items;
+}
+
 int DebugLinesOf(const std::string& function)
 {
     const std::vector<test::LogLine> lines = test::ProcessRecordingSink()->Lines();
@@ -102,10 +110,7 @@ private slots:
         QFETCH(boost::any, longitudeCell);
         QFETCH(double, latitude);
         QFETCH(double, longitude);
-        details::AddressSource addresses = NoAddresses();
-        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
-        details::ParseAppleMapsPlaceItems(MakeTable({PlaceRow("p", Int64(1), latitudeCell, longitudeCell)}),
-                                          addresses, items);
+        const auto items = ParsePlaces({PlaceRow("p", Int64(1), latitudeCell, longitudeCell)});
         QCOMPARE(items.size(), std::size_t(1));
         QCOMPARE(items[0].placePoint.latitude, latitude);
         QCOMPARE(items[0].placePoint.longitude, longitude);
@@ -131,9 +136,7 @@ private slots:
     {
         QFETCH(boost::any, cell);
         QFETCH(QString, time);
-        details::AddressSource addresses = NoAddresses();
-        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
-        details::ParseAppleMapsPlaceItems(MakeTable({PlaceRow("p", cell)}), addresses, items);
+        const auto items = ParsePlaces({PlaceRow("p", cell)});
         QCOMPARE(items.size(), std::size_t(1));
         QCOMPARE(items[0].timestamp.isNull(), time.isEmpty());
         if (!time.isEmpty()) {
@@ -279,11 +282,8 @@ private slots:
 
     void textCellsOfOtherTypesAreEmpty()
     {
-        details::AddressSource addresses = NoAddresses();
-        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
-        details::ParseAppleMapsPlaceItems(MakeTable({{Text("p"), Int64(1), 1.0, 2.0, Int64(8495), SqlNull(),
-                                                     Text("<CORRUPTED DATA>"), Text("Кремль 𝄞")}}),
-                                          addresses, items);
+        const auto items = ParsePlaces(
+            {{Text("p"), Int64(1), 1.0, 2.0, Int64(8495), SqlNull(), Text("<CORRUPTED DATA>"), Text("Кремль 𝄞")}});
         QCOMPARE(items.size(), std::size_t(1));
         QCOMPARE(QStringList({items[0].telephone, items[0].fax, items[0].url, items[0].name}).join('|'),
                  QString::fromUtf8("|||Кремль 𝄞"));
@@ -308,29 +308,23 @@ private slots:
         details::AddressMap addresses;
         details::AddressSource source = details::AddressSource::TakingFrom(addresses);
         appleMaps::AppleMapsRecords records;
-        records.bookmarks.reserve(table.RowCount());
-        std::size_t converted = 0;
-        if (converter == "ParseAppleMapsAddresses") {
+        if (converter == "ParseAppleMapsAddresses")
             details::ParseAppleMapsAddresses(table, addresses);
-            converted = addresses.size();
-        } else if (converter == "ParseAppleMapsPlaceBookmarks") {
+        else if (converter == "ParseAppleMapsPlaceBookmarks")
             details::ParseAppleMapsPlaceBookmarks(table, source, records.bookmarks);
-            converted = records.bookmarks.size();
-        } else if (converter == "ParseAppleMapsRouteBookmarks") {
+        else if (converter == "ParseAppleMapsRouteBookmarks")
             details::ParseAppleMapsRouteBookmarks(table, source, records.bookmarks);
-            converted = records.bookmarks.size();
-        } else if (converter == "ParseAppleMapsQuerySearchItems") {
+        else if (converter == "ParseAppleMapsQuerySearchItems")
             details::ParseAppleMapsQuerySearchItems(table, records.querySearches);
-            converted = records.querySearches.size();
-        } else if (converter == "ParseAppleMapsPlaceItems") {
+        else if (converter == "ParseAppleMapsPlaceItems")
             details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays);
-            converted = records.placeDisplays.size();
-        } else {
+        else
             details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches);
-            converted = records.directionSearches.size();
-        }
         // Every row fails, is logged and left out, and the loop goes on to the next.
-        QCOMPARE(converted, std::size_t(0));
+        QVERIFY(addresses.empty());
+        QCOMPARE(records.bookmarks.size() + records.querySearches.size() + records.placeDisplays.size()
+                     + records.directionSearches.size(),
+                 std::size_t(0));
         QCOMPARE(DebugLinesOf("appleMaps::details::" + converter.toStdString()), 3);
     }
 };

@@ -86,9 +86,11 @@ std::unique_ptr<CategoryToolbar> MakeToolbar(std::vector<ButtonShape> buttons, i
     return toolbar;
 }
 
-QString ClassOf(const QWidget* widget, const char* styleClass)
+// The caption's highlight style classes, e.g. "orange=true gray=false".
+QString CaptionClasses(const QWidget* caption)
 {
-    return widget->property(styleClass).toString();
+    return "orange=" + caption->property("foreground_pre_orange").toString()
+        + " gray=" + caption->property("foreground_gray_middle").toString();
 }
 
 qreal OpacityOf(const QWidget* widget)
@@ -114,7 +116,7 @@ private slots:
         QTest::newRow("no caption, wide button") << 70 << QString();
         QTest::newRow("caption narrower than its button") << 160 << Favorites;
         QTest::newRow("caption wider than its narrow button") << 30 << Directions;
-            }
+    }
 
     void captionSpacerWidths()
     {
@@ -146,7 +148,7 @@ private slots:
     {
         const auto toolbar = MakeToolbar({{30, Searches}, {30, Favorites}, {30, Directions}}, 0);
         QSignalSpy activated(toolbar.get(), &pluginGui::ToolbarBase::ActivateCategory);
-        QCOMPARE(ClassOf(toolbar->Caption(0), "foreground_pre_orange"), QStringLiteral("true"));
+        QCOMPARE(CaptionClasses(toolbar->Caption(0)), QStringLiteral("orange=true gray=false"));
 
         QTest::mouseClick(toolbar->Button(2), Qt::LeftButton);
 
@@ -157,10 +159,8 @@ private slots:
         QVERIFY(toolbar->Button(2)->IsActive());
         QVERIFY(!toolbar->Button(0)->IsActive());
         QCOMPARE(toolbar->Button(0)->shown.back(), std::make_pair(0, false));
-        QCOMPARE(ClassOf(toolbar->Caption(2), "foreground_pre_orange"), QStringLiteral("true"));
-        QCOMPARE(ClassOf(toolbar->Caption(2), "foreground_gray_middle"), QStringLiteral("false"));
-        QCOMPARE(ClassOf(toolbar->Caption(0), "foreground_pre_orange"), QStringLiteral("false"));
-        QCOMPARE(ClassOf(toolbar->Caption(0), "foreground_gray_middle"), QStringLiteral("true"));
+        QCOMPARE(CaptionClasses(toolbar->Caption(2)), QStringLiteral("orange=true gray=false"));
+        QCOMPARE(CaptionClasses(toolbar->Caption(0)), QStringLiteral("orange=false gray=true"));
     }
 
     void onlyTheLeftButtonClicks_data()
