@@ -2,12 +2,10 @@
 
 #include "ParsedBackup.h"
 #include "PlugInHost.h"
+#include "ReportFile.h"
 
 #include "xlsx/ExportProgress.h"
-#include "xlsx/XlsxWorkbook.h"
 
-#include "exportReport/interfaces/ExportContext.h"
-#include "exportReport/interfaces/FilterHolder.h"
 #include "exportReport/interfaces/IExport.h"
 
 #include <QCoreApplication>
@@ -88,22 +86,11 @@ int RunExportReportCommand(const QStringList& arguments)
     }
 
     xlsx::ExportProgress progress;
-    exportReport::FilterHolder filterHolder;
-    int allRecords = 1;
     try {
-        xlsx::XlsxWorkbook workbook(parsed->target);
-        exportReport::ExportContext context;
-        context.lowerBound = parsed->from;
-        context.upperBound = parsed->until;
-        context.progress = &progress;
-        context.tableFactory = &workbook;
-        context.filterHolder = &filterHolder;
-        context.exportMode = &allRecords;
-        exporter->Export(context);
-        workbook.Close();
+        const QStringList sheetNames =
+            WriteReport(*exporter, ReportRequest{parsed->target, parsed->from, parsed->until}, progress);
         out << QCoreApplication::translate("cmn", "Wrote %1 sheets to %2: %3")
-                   .arg(QString::number(workbook.SheetNames().size()), parsed->target,
-                        workbook.SheetNames().join(QStringLiteral(", ")))
+                   .arg(QString::number(sheetNames.size()), parsed->target, sheetNames.join(QStringLiteral(", ")))
             << Qt::endl;
     } catch (const std::exception& exception) {
         err << QCoreApplication::translate("cmn", "Cannot write %1: %2")

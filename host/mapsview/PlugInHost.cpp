@@ -6,6 +6,8 @@
 #include "core/interfaces/IJournalPlugInBase.h"
 #include "core/interfaces/IPlugInBase.h"
 #include "exportReport/interfaces/IExport.h"
+#include "exportReport/interfaces/IExportButtonFormat.h"
+#include "exportReport/interfaces/INativeExport.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -83,9 +85,18 @@ exportReport::IExport* PlugInHost::Exporter()
     return m_plugIn ? qobject_cast<exportReport::IExport*>(m_loader.instance()) : nullptr;
 }
 
+exportReport::IExportButtonFormat* PlugInHost::ExportButtonFormat()
+{
+    return m_plugIn ? qobject_cast<exportReport::IExportButtonFormat*>(m_loader.instance()) : nullptr;
+}
+
+exportReport::INativeExport* PlugInHost::NativeExporter()
+{
+    return m_plugIn ? qobject_cast<exportReport::INativeExport*>(m_loader.instance()) : nullptr;
+}
+
 core::ICategoryPlugIn* PlugInHost::OpenBackup(const QString& descriptorPath)
 {
-    m_stopFlag.Set(false);
     m_plugIn->SetDataPath(descriptorPath);
     return m_plugIn->GetCategoryPlugIn();
 }

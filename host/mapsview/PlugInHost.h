@@ -15,7 +15,9 @@ class IAppleMapsPresenter;
 
 namespace exportReport {
 class IExport;
-}
+class IExportButtonFormat;
+class INativeExport;
+} // namespace exportReport
 
 namespace core {
 class ICategoryPlugIn;
@@ -49,10 +51,13 @@ public:
     // The plug-in object's other faces, as the viewer reaches them; null before Load.
     appleMaps::IAppleMapsPresenter* Presenter();
     exportReport::IExport* Exporter();
+    exportReport::IExportButtonFormat* ExportButtonFormat();
+    exportReport::INativeExport* NativeExporter();
     core::IJournal* Journal() const { return m_journal; }
     StopFlag& Stop() { return m_stopFlag; }
 
     // Hands the backup's descriptor to the plug-in; null when the backup has no Apple Maps data.
+    // The stop flag is left as it is: whoever offers Stop clears it before the work starts.
     core::ICategoryPlugIn* OpenBackup(const QString& descriptorPath);
 
     // The module's file: "plugins/AppleMapsPlugIn" beside the executable.

@@ -3,6 +3,7 @@
 #include "InfoCommand.h"
 #include "PlugInHost.h"
 #include "SampleCommand.h"
+#include "ShowCommand.h"
 #include "SummaryCommand.h"
 
 #include "CryptLog/DecryptLogCommand.h"
@@ -22,12 +23,12 @@ void PrintUsage(QTextStream& out)
     out << "Usage: mapsview COMMAND [ARGUMENTS]\n"
            "A viewer for the Apple Maps data of extracted iCloud-synced backups.\n\n"
            "Commands:\n"
-           "  info [PATH]   the category's name, shortcut and version; with the backup's\n"
-           "                descriptor file or folder PATH, its icon and record count\n"
+           "  show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT]]   the window; or a PNG of it\n"
+           "  info [PATH]   the category's name, shortcut and version; with PATH, its icon and record count\n"
+           "  summary PATH  the category, its size and record counts as one JSON line\n"
            "  export-kml PATH KIND OUT.kml   every record of KIND (searches, favorites, explored, directions) as KML\n"
            "  export-report PATH OUT.xlsx [--from ISO-DATE] [--until ISO-DATE]   the records as xlsx report tables\n"
            "  sample DIR [--rows N] [--seed S] [--edge-cases] [--binary-descriptor]   writes a sample backup\n"
-           "  summary PATH  the category, its size and record counts as one JSON line\n"
            "  decrypt-log IN OUT [--follow]   decrypts the encrypted log IN into the text file OUT\n"
            "  --help        this text\n";
 }
@@ -36,8 +37,9 @@ void PrintUsage(QTextStream& out)
 
 int main(int argc, char* argv[])
 {
-    // Headless commands need no display.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    // Headless commands and screenshots need no display.
+    if ((qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        || host::IsOffscreenShow(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     host::EnsureAppDataVariable();
     QApplication app(argc, argv);
@@ -56,6 +58,8 @@ int main(int argc, char* argv[])
         return host::RunSampleCommand(arguments);
     if (command == QLatin1String("summary"))
         return host::RunSummaryCommand(arguments);
+    if (command == QLatin1String("show"))
+        return host::RunShowCommand(arguments);
     if (command == QLatin1String("decrypt-log")) {
         std::vector<std::string> decryptArguments;
         for (const QString& argument : arguments)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -84,6 +85,11 @@ private slots:
     void sampleRejectsBadArguments_data();
     void sampleRejectsBadArguments();
     void logOfASummaryDecrypts();
+    void showSavesAScreenshot_data();
+    void showSavesAScreenshot();
+    void showRejectsBadArguments_data();
+    void showRejectsBadArguments();
+    void helpListsEveryCommand();
 
 private:
     // Writes a sample backup into `folder` with `options`; the database path, or empty on failure.
@@ -220,7 +226,6 @@ void TestMapsviewCommands::sampleRejectsBadArguments()
     QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
-MAPS_TEST_CLASS(TestMapsviewCommands);
 // The log is written encrypted; the host's own command must turn it back into text lines.
 void TestMapsviewCommands::logOfASummaryDecrypts()
 {
@@ -240,4 +245,73 @@ void TestMapsviewCommands::logOfASummaryDecrypts()
     QVERIFY(text.readAll().contains("parsing successfully finished."));
 }
 
+void TestMapsviewCommands::showSavesAScreenshot_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("the page as it opens") << QStringList();
+    QTest::newRow("favourites") << QStringList{"--category", "1"};
+    QTest::newRow("directions searches with a search") << QStringList{"--category", "3", "--search", "a"};
+}
+
+// The window is read-only towards the backup and leaves no private copy behind.
+void TestMapsviewCommands::showSavesAScreenshot()
+{
+    QFETCH(QStringList, options);
+    QTemporaryDir backup;
+    QVERIFY(!WriteSample(backup.path(), {QStringLiteral("--rows"), QStringLiteral("20")}).isEmpty());
+    const QMap<QString, QString> before = Snapshot(backup.path());
+    QTemporaryDir out;
+    const QString png = out.filePath(QStringLiteral("window.png"));
+    const QStringList arguments{QStringLiteral("show"), backup.path(), QStringLiteral("--screenshot"), png};
+    const test::MapsviewRun run = m_session.Run(arguments + options);
+    QVERIFY(run.finished);
+    QVERIFY2(run.exitCode == 0, run.standardError.constData());
+    QCOMPARE(QImage(png).size(), QSize(1400, 860));
+    QCOMPARE(Snapshot(backup.path()), before);
+    QCOMPARE(m_session.TemporaryLeftovers(), QStringList());
+}
+
+void TestMapsviewCommands::showRejectsBadArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("category out of range")
+        << QStringList{"{folder}", "--screenshot", "{folder}/w.png", "--category", "4"} << 2 << "Usage: mapsview show";
+    QTest::newRow("screenshot without a backup") << QStringList{"--screenshot", "{folder}/w.png"} << 2
+                                                 << "Usage: mapsview show";
+    QTest::newRow("search without a screenshot") << QStringList{"{folder}", "--search", "x"} << 2
+                                                 << "Usage: mapsview show";
+    QTest::newRow("folder without a backup") << QStringList{"{folder}", "--screenshot", "{folder}/w.png"} << 1
+                                             << "holds no backup descriptor";
+}
+
+void TestMapsviewCommands::showRejectsBadArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    arguments.replaceInStrings(QStringLiteral("{folder}"), folder.path());
+    const test::MapsviewRun run = m_session.Run(QStringList{QStringLiteral("show")} + arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromUtf8(run.standardError).contains(message), run.standardError.constData());
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("w.png"))));
+}
+
+void TestMapsviewCommands::helpListsEveryCommand()
+{
+    const test::MapsviewRun run = m_session.Run({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    QStringList commands;
+    for (const QString& line : QString::fromUtf8(run.standardOutput).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("  ")) && !line.startsWith(QLatin1String("   ")))
+            commands << line.section(QLatin1Char(' '), 2, 2);
+    }
+    QCOMPARE(commands, (QStringList{"show", "info", "summary", "export-kml", "export-report", "sample", "decrypt-log",
+                                    "--help"}));
+}
+
+MAPS_TEST_CLASS(TestMapsviewCommands);
 #include "tst_MapsviewCommands.moc"

@@ -1,0 +1,294 @@
+#include "MainWindow.h"
+
+#include "BackupLoader.h"
+#include "CategoryList.h"
+#include "FutureWait.h"
+#include "JournalPanel.h"
+#include "PageExporter.h"
+
+#include "mapsview/DescriptorPath.h"
+#include "mapsview/PlugInHost.h"
+#include "qml/QuickControls.h"
+
+#include "CryptLog/log/Log.h"
+#include "core/CategoryViewBase.h"
+#include "core/interfaces/ICategoryPlugIn.h"
+#include "core/interfaces/IPlugInBase.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include <exception>
+#include <limits>
+
+namespace host::viewer {
+namespace {
+
+constexpr int kCategoryListWidth = 210;
+constexpr int kJournalHeight = 150;
+
+} // namespace
+
+MainWindow::MainWindow(PlugInHost& plugInHost, QWidget* parent)
+    : QMainWindow(parent)
+    , m_plugInHost(plugInHost)
+    , m_loader(new BackupLoader(plugInHost, this))
+    , m_exporter(new PageExporter(plugInHost, this))
+{
+    // The page's filter switch is a Quick widget.
+    InitQuickControls();
+    setWindowTitle(QStringLiteral("mapsview"));
+    CreateActions();
+    CreateLayout();
+
+    connect(m_loader, &BackupLoader::CategoryFound, this, &MainWindow::OnCategoryFound);
+    connect(m_loader, &BackupLoader::Parsed, this, &MainWindow::OnParsed);
+    connect(m_loader, &BackupLoader::NoCategory, this, [this](const QString& descriptorPath) {
+        OnNotShown(QCoreApplication::translate("cmn", "No Apple Maps data in %1.")
+                       .arg(QDir::toNativeSeparators(descriptorPath)),
+                   QCoreApplication::translate("cmn", "No Apple Maps data"));
+    });
+    connect(m_loader, &BackupLoader::Stopped, this, [this] {
+        OnNotShown(QCoreApplication::translate("cmn", "Parsing stopped"),
+                   QCoreApplication::translate("cmn", "Parsing stopped"));
+    });
+    connect(m_loader, &BackupLoader::Failed, this, [this](const QString& message) {
+        OnNotShown(QCoreApplication::translate("cmn", "The backup cannot be read. The journal below tells why."),
+                   message);
+    });
+    SetBusy(false);
+}
+
+MainWindow::~MainWindow()
+{
+    Shutdown();
+}
+
+void MainWindow::CreateActions()
+{
+    QMenu* fileMenu = menuBar()->addMenu(QCoreApplication::translate("cmn", "&File"));
+    QToolBar* toolBar = addToolBar(QCoreApplication::translate("cmn", "Backup"));
+    toolBar->setObjectName(QStringLiteral("BackupToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    m_openAction = new QAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                               QCoreApplication::translate("cmn", "Open backup..."), this);
+    m_openAction->setShortcut(QKeySequence::Open);
+    connect(m_openAction, &QAction::triggered, this, &MainWindow::OnOpenTriggered);
+
+    m_stopAction
+        = new QAction(style()->standardIcon(QStyle::SP_BrowserStop), QCoreApplication::translate("cmn", "Stop"), this);
+    connect(m_stopAction, &QAction::triggered, m_loader, &BackupLoader::Stop);
+
+    auto* quitAction = new QAction(QCoreApplication::translate("cmn", "Quit"), this);
+    quitAction->setShortcut(QKeySequence::Quit);
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+
+    fileMenu->addAction(m_openAction);
+    fileMenu->addAction(m_stopAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(quitAction);
+    toolBar->addAction(m_openAction);
+    toolBar->addAction(m_stopAction);
+}
+
+void MainWindow::CreateLayout()
+{
+    core::IPlugInBase* plugIn = m_plugInHost.PlugIn();
+    m_categoryList = new CategoryList(plugIn->GetCategoryName());
+    m_categoryList->setMinimumWidth(kCategoryListWidth);
+
+    m_placeholder = new QLabel;
+    m_placeholder->setAlignment(Qt::AlignCenter);
+    m_placeholder->setWordWrap(true);
+    m_placeholder->setMargin(24);
+    m_placeholder->setForegroundRole(QPalette::PlaceholderText);
+    QFont placeholderFont = m_placeholder->font();
+    placeholderFont.setPointSizeF(placeholderFont.pointSizeF() * 1.25);
+    m_placeholder->setFont(placeholderFont);
+    m_centre = new QStackedWidget;
+    m_centre->addWidget(m_placeholder);
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(m_categoryList);
+    splitter->addWidget(m_centre);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    splitter->setSizes({kCategoryListWidth, 1000});
+    setCentralWidget(splitter);
+
+    m_journalPanel = new JournalPanel(m_plugInHost.Journal());
+    auto* journalDock = new QDockWidget(QCoreApplication::translate("cmn", "Journal"), this);
+    journalDock->setObjectName(QStringLiteral("JournalDock"));
+    journalDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    journalDock->setWidget(m_journalPanel);
+    addDockWidget(Qt::BottomDockWidgetArea, journalDock);
+    resizeDocks({journalDock}, {kJournalHeight}, Qt::Vertical);
+
+    m_pathLabel = new QLabel;
+    m_countLabel = new QLabel;
+    m_busyBar = new QProgressBar;
+    m_busyBar->setRange(0, 0);
+    m_busyBar->setMaximumWidth(140);
+    m_busyBar->setTextVisible(false);
+    statusBar()->addWidget(m_pathLabel, 1);
+    statusBar()->addPermanentWidget(m_countLabel);
+    statusBar()->addPermanentWidget(m_busyBar);
+
+    auto* shortcut = new QShortcut(QKeySequence(plugIn->GetShortcut()), this);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+        m_categoryList->setCurrentItem(m_categoryList->Entry());
+        if (m_page)
+            m_page->setFocus(Qt::ShortcutFocusReason);
+        else
+            m_categoryList->setFocus(Qt::ShortcutFocusReason);
+    });
+    ShowPlaceholder(QCoreApplication::translate(
+        "cmn", "Open a backup folder holding \"icloud_synced.xml\" with File > Open backup..."));
+}
+
+void MainWindow::OnOpenTriggered()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QCoreApplication::translate("cmn", "Open backup"), QString(),
+        QCoreApplication::translate("cmn", "Backup descriptor (icloud_synced.xml);;All files (*)"));
+    if (!path.isEmpty())
+        OpenBackup(path);
+}
+
+void MainWindow::OpenBackup(const QString& path)
+{
+    if (m_loader->IsBusy() || m_releasing)
+        return;
+    try {
+        QString error;
+        const QString descriptorPath = FindDescriptor(path, &error);
+        ReleasePage();
+        m_pathLabel->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+        m_countLabel->clear();
+        if (descriptorPath.isEmpty()) {
+            OnNotShown(error, error);
+            return;
+        }
+        ShowPlaceholder(QCoreApplication::translate("cmn", "Reading %1...").arg(QDir::toNativeSeparators(path)));
+        SetBusy(true);
+        m_loader->Open(descriptorPath);
+    } catch (const std::exception& error) {
+        LOG_ERROR << error.what();
+        OnNotShown(QString::fromUtf8(error.what()), QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::OnCategoryFound(const QString& name, const QString& iconPath, const QString& disabledIconPath,
+                                 quint64 size)
+{
+    m_categoryList->ShowCategory(name, iconPath, disabledIconPath, size);
+    ShowRecordCount(size);
+}
+
+void MainWindow::OnParsed()
+{
+    try {
+        core::IPlugInBase* plugIn = m_plugInHost.PlugIn();
+        plugIn->CreateView();
+        core::ICategoryPlugIn* category = plugIn->GetCategoryPlugIn();
+        core::CategoryViewBase* page = category ? category->TakeView() : nullptr;
+        if (!page) {
+            OnNotShown(QCoreApplication::translate("cmn", "The backup holds no Apple Maps records."),
+                       QCoreApplication::translate("cmn", "No Apple Maps records"));
+            return;
+        }
+        m_page = page;
+        m_centre->addWidget(page);
+        m_centre->setCurrentWidget(page);
+        m_exporter->Attach(page);
+        m_categoryList->SetLoaded(true);
+        ShowRecordCount(category->GetCategoryDataSize());
+        statusBar()->clearMessage();
+        SetBusy(false);
+        emit BackupOpened(true);
+    } catch (const std::exception& error) {
+        LOG_ERROR << error.what();
+        OnNotShown(QCoreApplication::translate("cmn", "The page cannot be shown."), QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::OnNotShown(const QString& placeholderText, const QString& statusText)
+{
+    ShowPlaceholder(placeholderText);
+    statusBar()->showMessage(statusText);
+    SetBusy(false);
+    emit BackupOpened(false);
+}
+
+void MainWindow::ShowPlaceholder(const QString& text)
+{
+    m_placeholder->setText(text);
+    m_centre->setCurrentWidget(m_placeholder);
+}
+
+void MainWindow::SetBusy(bool busy)
+{
+    m_busyBar->setVisible(busy);
+    m_openAction->setEnabled(!busy);
+    m_stopAction->setEnabled(busy && !m_releasing);
+}
+
+void MainWindow::ShowRecordCount(std::uint64_t size)
+{
+    m_countLabel->setText(size == std::numeric_limits<std::uint64_t>::max()
+                              ? QString()
+                              : QCoreApplication::translate("cmn", "Records: %1").arg(size));
+}
+
+void MainWindow::ReleasePage()
+{
+    if (!m_page)
+        return;
+    m_releasing = true;
+    SetBusy(true);
+    // The plug-in waits for this thread to run the page's shutdown: never block here.
+    WaitWhileProcessingEvents(m_loader->DetachView());
+    delete m_page;
+    m_categoryList->SetLoaded(false);
+    m_releasing = false;
+    SetBusy(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_releasing) {
+        event->ignore();
+        return;
+    }
+    Shutdown();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::Shutdown()
+{
+    if (m_releasing)
+        return;
+    if (m_loader->IsBusy()) {
+        m_loader->Stop();
+        m_loader->WaitUntilIdle();
+    }
+    ReleasePage();
+}
+
+} // namespace host::viewer
