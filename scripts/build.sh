@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then configures and builds into build/ (or $BUILD_DIR).
+# Installs what is missing, then configures and builds into build/ (or $BUILD_DIR); extra arguments
+# go to cmake. BUILD_TARGET builds one target instead of all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,4 +11,4 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 
 build_dir=${BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null
-cmake --build "$build_dir"
+cmake --build "$build_dir" ${BUILD_TARGET:+--target "$BUILD_TARGET"}

@@ -307,6 +307,22 @@ private slots:
         QVERIFY(!plugIn.GetExportParentWidget());
     }
 
+    void parseOnAHostThreadWhileTheGuiThreadReadsTheJournal()
+    {
+        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
+        const int seen = m_journal->EntryCount();
+        std::thread host([&] {
+            plugIn.SetDataPath(m_first);
+            plugIn.Parse();
+        });
+        // The host's journal view polls while the entries arrive.
+        QTRY_COMPARE(NewJournalEntries(seen).size(), 2);
+        host.join();
+        plugIn.CreateView();
+        const std::unique_ptr<core::CategoryViewBase> view(plugIn.GetCategoryPlugIn()->TakeView());
+        QVERIFY(qobject_cast<appleMaps::ui::AppleMapsWidget*>(view.get()));
+    }
+
     void kindWithoutRecordsHasAnEmptyContext()
     {
         test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});

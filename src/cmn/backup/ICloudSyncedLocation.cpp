@@ -82,7 +82,13 @@ fs::path ResolveICloudSyncedDb(const fs::path& descriptorPath, const std::string
                               ". Not a regular file: " + ulq::cmn::utils::PathToUtf8(database));
     }
     ulq::cmn::utils::CreateDirectoryImpl(copy.parent_path());
-    ulq::cmn::utils::CopyFileW(longDatabase, copy);
+    try {
+        ulq::cmn::utils::CopyFileW(longDatabase, copy);
+    } catch (...) {
+        // A copy cut short, by a full disk for one, is nobody's to delete but ours.
+        fs::remove(copy, error);
+        throw;
+    }
     // The copy takes the permissions of the evidence, often read-only; the holder that deletes
     // it afterwards needs it writable (Windows will not delete a read-only file).
     fs::permissions(copy, fs::perms::owner_write | fs::perms::add_perms, error);

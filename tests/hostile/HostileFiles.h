@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+namespace test {
+
+// Writes `content` to a new or truncated file; throws std::runtime_error when it cannot.
+void WriteFile(const QString& path, const QByteArray& content);
+
+// Takes the write permission from a folder and everything in it while it lives.
+class ReadOnlyTree final {
+public:
+    explicit ReadOnlyTree(QString folder);
+    ~ReadOnlyTree();
+
+    ReadOnlyTree(const ReadOnlyTree&) = delete;
+    ReadOnlyTree& operator=(const ReadOnlyTree&) = delete;
+
+    // False where permissions do not bind this process, as for the superuser.
+    bool Binds() const;
+
+private:
+    QString m_folder;
+};
+
+// While it lives, no file of this process grows beyond `bytes`, as if the disk filled up midway;
+// for those who may not mount a small one. Only where the system knows such a limit.
+class FileSizeLimit final {
+public:
+    static bool Available();
+
+    explicit FileSizeLimit(std::uint64_t bytes);
+    ~FileSizeLimit();
+
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    std::uint64_t m_previousSoft = 0;
+    std::uint64_t m_previousHard = 0;
+    void (*m_previousSignal)(int) = nullptr;
+};
+
+} // namespace test

@@ -1,0 +1,272 @@
+#include "FileTreeSnapshot.h"
+#include "HostedParse.h"
+#include "HostileFiles.h"
+
+#include "support/AppleMapsBackupFixture.h"
+#include "support/RecordingSink.h"
+#include "support/SqliteFile.h"
+#include "support/TestRegistry.h"
+
+#include "sample/SampleBackup.h"
+
+#include "cmn/PathEncoding.h"
+#include "core/JournalPlugInLoader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <optional>
+
+using Damage = std::function<void(const QString& databasePath)>;
+Q_DECLARE_METATYPE(Damage)
+
+namespace {
+
+host::sample::SampleManifest WriteSample(const QString& folder)
+{
+    host::sample::SampleOptions options;
+    options.rowsPerTable = 200;
+    return host::sample::WriteSampleBackup(folder, options);
+}
+
+std::uint64_t RecordCount(const host::sample::SampleManifest& manifest)
+{
+    return manifest.Searches() + manifest.Favorites() + manifest.ExploredPlaces() + manifest.DirectionsSearches();
+}
+
+QString ExtractedEntry(const host::sample::SampleManifest& manifest)
+{
+    return QStringLiteral("info: [Apple Maps]: %1 records extracted.").arg(manifest.CategorySize());
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+Damage Replace(const std::function<QByteArray(const QByteArray&)>& change)
+{
+    return [change](const QString& path) { test::WriteFile(path, change(ReadFile(path))); };
+}
+
+Damage Run(const QString& sql)
+{
+    return [sql](const QString& path) { test::SqliteFile(path).Execute(sql); };
+}
+
+QByteArray RandomBytes(int size)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator generator(7);
+    for (char& byte : bytes)
+        byte = static_cast<char>(generator.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+// Broken, foreign and hostile backups, driven through the plug-in as the host drives it: what the
+// journal says, and that nothing in or around the backup is written.
+class HostileBackupsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_tempFolder;
+
+    bool TempFolderIsEmpty() const
+    {
+        return QDir(m_tempFolder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        test::RecordingSink::ForProcessLogger();
+        ulq::cmn::utils::ImbueUtf8PathConversion();
+        QVERIFY(m_tempFolder.isValid());
+        QVERIFY2(core::GetJournalPlugIn(), "the host's journal plug-in is built beside the tests");
+    }
+
+    // Every copy is gone again, whatever the parse met.
+    void cleanup() { QVERIFY(TempFolderIsEmpty()); }
+
+    void databaseEntryOutsideTheBackup_data()
+    {
+        QTest::addColumn<QString>("entryKind");
+        QTest::addColumn<bool>("readsOutside");
+        QTest::newRow("parent folders") << "parents" << true;
+        QTest::newRow("symbolic link") << "link" << true;
+        // Joined below the descriptor's folder, where nothing is.
+        QTest::newRow("absolute path") << "absolute" << false;
+    }
+
+    void databaseEntryOutsideTheBackup()
+    {
+        QFETCH(QString, entryKind);
+        QFETCH(bool, readsOutside);
+        QTemporaryDir outside;
+        QTemporaryDir backup;
+        const host::sample::SampleManifest manifest = WriteSample(outside.path());
+        test::DescriptorFields fields;
+        fields.database = entryKind == "parents" ? QDir(backup.path()).relativeFilePath(manifest.databasePath)
+                          : entryKind == "link"  ? QStringLiteral("AppleMaps/MapsSync.sqlite")
+                                                 : manifest.databasePath;
+        if (entryKind == "link") {
+            QVERIFY(QDir(backup.path()).mkpath("AppleMaps"));
+            QVERIFY(QFile::link(manifest.databasePath, backup.filePath(fields.database)));
+        }
+        test::WriteFile(backup.filePath("icloud_synced.xml"), test::DescriptorXml(fields));
+        const test::FileTreeSnapshot backupBefore(backup.path());
+        const test::FileTreeSnapshot outsideBefore(outside.path());
+
+        const test::HostedParse parse = test::ParseAsHost(backup.filePath("icloud_synced.xml"), m_tempFolder.path());
+
+        QCOMPARE(parse.LastEntry(), readsOutside ? ExtractedEntry(manifest)
+                                                 : "error: [Apple Maps]: Can't select from DB:  no such table: Addresses");
+        QCOMPARE(parse.records, readsOutside ? RecordCount(manifest) : 0u);
+        const test::FileTreeSnapshot backupAfter(backup.path());
+        const test::FileTreeSnapshot outsideAfter(outside.path());
+        QVERIFY2(backupAfter == backupBefore, qPrintable(backupAfter.ChangesSince(backupBefore)));
+        QVERIFY2(outsideAfter == outsideBefore, qPrintable(outsideAfter.ChangesSince(outsideBefore)));
+    }
+
+    void damagedDatabase_data()
+    {
+        QTest::addColumn<Damage>("damage");
+        QTest::addColumn<QString>("lastEntry");
+        const QString notADatabase = "error: [Apple Maps]: Can't select from DB:  file is not a database";
+        QTest::newRow("random bytes") << Replace([](const QByteArray&) { return RandomBytes(8192); }) << notADatabase;
+        QTest::newRow("text file") << Replace([](const QByteArray&) { return QByteArray("no tables here\n").repeated(300); })
+                                   << notADatabase;
+        QTest::newRow("encrypted header") << Replace([](QByteArray bytes) {
+            for (int i = 0; i < 100; ++i)
+                bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
+            return bytes;
+        }) << notADatabase;
+        QTest::newRow("empty file") << Replace([](const QByteArray&) { return QByteArray(); })
+                                    << "error: [Apple Maps]: Can't select from DB:  no such table: Addresses";
+        QTest::newRow("first half only") << Replace([](const QByteArray& bytes) { return bytes.left(bytes.size() / 2); })
+                                         << "error: [Apple Maps]: Can't select from DB:  database disk image is malformed";
+        QTest::newRow("table missing") << Run("DROP TABLE PlaceDisplays")
+                                       << "error: [Apple Maps]: Can't select from DB:  no such table: PlaceDisplays";
+        QTest::newRow("column missing") << Run("ALTER TABLE PlaceBookmarks DROP COLUMN title")
+                                        << "error: [Apple Maps]: Can't select from DB:  no such column: title";
+        // Cells that the readers cannot take give the fields' defaults, not a failed parse.
+        QTest::newRow("texts and blobs in the wrong columns")
+            << Run("UPDATE PlaceBookmarks SET timestamp = 'yesterday', title = x'00ff', place_point_latitude = 'north';"
+                   "UPDATE QuerySearches SET query = x'01', map_region_south_latitude = x'02';"
+                   "UPDATE Addresses SET country = 7.5, locality = x'03'")
+            << "<extracted>";
+    }
+
+    void damagedDatabase()
+    {
+        QFETCH(Damage, damage);
+        QFETCH(QString, lastEntry);
+        QTemporaryDir backup;
+        const host::sample::SampleManifest manifest = WriteSample(backup.path());
+        damage(manifest.databasePath);
+        const test::FileTreeSnapshot before(backup.path());
+
+        const test::HostedParse parse = test::ParseAsHost(manifest.descriptorPath, m_tempFolder.path());
+
+        const bool parsed = lastEntry == "<extracted>";
+        QCOMPARE(parse.LastEntry(), parsed ? ExtractedEntry(manifest) : lastEntry);
+        QCOMPARE(parse.failed, !parsed);
+        if (parsed)
+            QCOMPARE(parse.records, RecordCount(manifest));
+        const test::FileTreeSnapshot after(backup.path());
+        QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
+    }
+
+    // The plug-in reads a copy, so a writer's lock on the evidence never makes it wait for the
+    // connection's busy time-out: a file copy takes no SQLite lock.
+    void lockedDatabaseIsCopiedWithoutWaiting()
+    {
+        QTemporaryDir backup;
+        const host::sample::SampleManifest manifest = WriteSample(backup.path());
+        test::SqliteFile writer(manifest.databasePath);
+        writer.Execute("BEGIN EXCLUSIVE");
+        QVERIFY_EXCEPTION_THROWN(test::SqliteFile(manifest.databasePath).Execute("SELECT COUNT(*) FROM Addresses"),
+                                 std::runtime_error);
+        const test::FileTreeSnapshot before(backup.path());
+
+        const test::HostedParse parse = test::ParseAsHost(manifest.descriptorPath, m_tempFolder.path());
+
+        QCOMPARE(parse.LastEntry(), ExtractedEntry(manifest));
+        QCOMPARE(parse.records, RecordCount(manifest));
+        QVERIFY2(parse.milliseconds < 20000, qPrintable(QString::number(parse.milliseconds)));
+        const test::FileTreeSnapshot after(backup.path());
+        QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
+    }
+
+    void readOnlyBackupIsRead()
+    {
+        QTemporaryDir backup;
+        const host::sample::SampleManifest manifest = WriteSample(backup.path());
+        const test::ReadOnlyTree readOnly(backup.path());
+        if (!readOnly.Binds())
+            QSKIP("permissions do not bind this user");
+        const test::FileTreeSnapshot before(backup.path());
+
+        const test::HostedParse parse = test::ParseAsHost(manifest.descriptorPath, m_tempFolder.path());
+
+        QCOMPARE(parse.LastEntry(), ExtractedEntry(manifest));
+        QCOMPARE(parse.records, RecordCount(manifest));
+        const test::FileTreeSnapshot after(backup.path());
+        QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
+    }
+
+    void unusableTempFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("lastEntryStart");
+        QTest::newRow("below a file") << "below a file" << "warning: [Apple Maps]: Can't create directory: <temp>";
+        QTest::newRow("read-only") << "read-only" << "warning: [Apple Maps]: Can't copy file: <database> to <temp>/";
+        QTest::newRow("filling up during the copy") << "full" << "warning: [Apple Maps]: Can't copy file: <database> to <temp>/";
+    }
+
+    void unusableTempFolder()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, lastEntryStart);
+        QTemporaryDir backup;
+        QTemporaryDir place;
+        const host::sample::SampleManifest manifest = WriteSample(backup.path());
+        QString temp = place.filePath("temp");
+        if (kind == "below a file") {
+            test::WriteFile(place.filePath("file"), "a file, not a folder");
+            temp = place.filePath("file/temp");
+        } else {
+            QVERIFY(QDir().mkpath(temp));
+        }
+        std::optional<test::ReadOnlyTree> readOnly;
+        if (kind == "read-only" && !readOnly.emplace(temp).Binds())
+            QSKIP("permissions do not bind this user");
+        if (kind == "full" && !test::FileSizeLimit::Available())
+            QSKIP("no file size limit on this system");
+        const test::FileTreeSnapshot before(backup.path());
+
+        std::optional<test::FileSizeLimit> full;
+        if (kind == "full")
+            full.emplace(16 * 1024);
+        const test::HostedParse parse = test::ParseAsHost(manifest.descriptorPath, temp);
+        full.reset();
+
+        QVERIFY(parse.failed);
+        const QString expected =
+            QString(lastEntryStart).replace("<temp>", temp).replace("<database>", manifest.databasePath);
+        QVERIFY2(parse.LastEntry().startsWith(expected), qPrintable(parse.LastEntry()));
+        QVERIFY(QDir(temp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        const test::FileTreeSnapshot after(backup.path());
+        QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
+    }
+};
+
+MAPS_TEST_CLASS(HostileBackupsTest);
+#include "tst_HostileBackups.moc"
