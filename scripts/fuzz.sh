@@ -3,14 +3,15 @@
 #
 #   scripts/fuzz.sh TARGET [SECONDS] [libFuzzer options...]
 #
-# TARGET is fuzz_binary_plist or fuzz_descriptor; SECONDS defaults to 60. The run starts from the
-# committed seeds in fuzz/corpus/TARGET (never written) and keeps what it learns in
-# build-fuzz/corpus/TARGET; crashing inputs land in build-fuzz/findings/TARGET/.
+# TARGET is fuzz_binary_plist, fuzz_descriptor, fuzz_parser_database or fuzz_kml_writer; SECONDS
+# defaults to 60. The run starts from the committed seeds in fuzz/corpus/TARGET (never written)
+# and keeps what it learns in build-fuzz/corpus/TARGET; crashing inputs land in
+# build-fuzz/findings/TARGET/. A dictionary fuzz/TARGET.dict, where there is one, is passed on.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-target=${1:?"usage: $0 fuzz_binary_plist|fuzz_descriptor [seconds] [libFuzzer options...]"}
+target=${1:?"usage: $0 fuzz_binary_plist|fuzz_descriptor|fuzz_parser_database|fuzz_kml_writer [seconds] [libFuzzer options...]"}
 seconds=${2:-60}
 shift
 [ $# -gt 0 ] && shift
@@ -40,5 +41,7 @@ cmake --build "$build" --target "$target"
 corpus="$build/corpus/$target"
 findings="$build/findings/$target"
 mkdir -p "$corpus" "$findings"
+dictionary=()
+[ -f "$root/fuzz/$target.dict" ] && dictionary=(-dict="$root/fuzz/$target.dict")
 exec "$build/bin/$target" "$corpus" "$root/fuzz/corpus/$target" \
-  -max_total_time="$seconds" -artifact_prefix="$findings/" -print_final_stats=1 "$@"
+  -max_total_time="$seconds" -artifact_prefix="$findings/" -print_final_stats=1 "${dictionary[@]}" "$@"

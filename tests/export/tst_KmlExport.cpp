@@ -256,6 +256,49 @@ private slots:
         QCOMPARE(Placemarks(ReadBack(path)).front()->TextAt("name"), bookmark.title);
     }
 
+    // Control characters, lone surrogates and non-characters once made files no XML reader accepts.
+    void textsXmlCannotCarryAreReplaced_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        const QString replaced = QString(QChar::ReplacementCharacter);
+        QTest::newRow("control character") << QString("a\x01" "b") << "a" + replaced + "b";
+        QTest::newRow("lone high surrogate") << QString("a") + QChar(0xD800) + "b" << "a" + replaced + "b";
+        QTest::newRow("lone low surrogate at the end") << QString("a") + QChar(0xDC00) << "a" + replaced;
+        QTest::newRow("non-character") << QString("a") + QChar(0xFFFF) << "a" + replaced;
+        QTest::newRow("tab and surrogate pair kept") << QString::fromUtf8("a\tb\xF0\x9F\x98\x80")
+                                                     << QString::fromUtf8("a\tb\xF0\x9F\x98\x80");
+    }
+
+    void textsXmlCannotCarryAreReplaced()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        AppleMapsPlaceBookmarkItem bookmark = test::FullBookmark();
+        bookmark.title = text;
+        AppleMapsPlaceDisplayItem place = test::FullPlaceDisplay();
+        place.addresses.front().locality = text;
+        AppleMapsDirectionSearchItem directions = test::FullDirectionsSearch();
+        directions.name = text;
+        AppleMapsHistoryQuerySearchItem search = test::FullQuerySearch();
+        search.locationDisplayString = text;
+
+        const QString paths[] = {NewPath(), NewPath(), NewPath(), NewPath()};
+        ExportBookmarks({&bookmark}, paths[0]);
+        ExportPlaceDisplays({&place}, paths[1]);
+        details::ExportDirectionsSearches({&directions}, paths[2].toStdWString(), text);
+        details::ExportQuerySearch({&search}, paths[3].toStdWString(), text);
+
+        QCOMPARE(Placemarks(ReadBack(paths[0])).front()->TextAt("name"), written);
+        QVERIFY(Placemarks(ReadBack(paths[1])).front()->TextAt("address").contains(written));
+        const test::XmlElement directionsRoot = ReadBack(paths[2]);
+        QCOMPARE(directionsRoot.TextAt("Document/name"), "Directions searches history for " + written);
+        QCOMPARE(Placemarks(directionsRoot).front()->TextAt("name"), written);
+        const test::XmlElement searchesRoot = ReadBack(paths[3]);
+        QCOMPARE(searchesRoot.TextAt("Document/Folder/name"), "Searches history for " + written);
+        QCOMPARE(searchesRoot.TextAt("Document/Folder/Placemark/name"), written);
+    }
+
     void existingFileIsReplaced()
     {
         const QString path = NewPath();

@@ -6,6 +6,7 @@
 
 #include "CryptLog/log/Log.h"
 #include "cmn/kml/KmlPointExportGuard.h"
+#include "cmn/kml/XmlSafeText.h"
 #include "cmn/text/AddressText.h"
 
 #include <QFile>
@@ -35,28 +36,32 @@ void ExportDataToKml(const std::vector<const Record*>& records, const boost::fil
 {
     QFile file;
     OpenKmlFile(file, path, CMN_SOURCE_LOCATION);
-    QXmlStreamWriter writer(&file);
-    const cmn::KmlPointExportGuard document(writer, category, sourceName);
-    const CoordinateFormatter format = [](const location::Coordinates& point) {
-        return FormatTrackCoordinates(point, true);
-    };
-    for (const Record* record : records) {
-        if (!record) {
-            LOG_DEBUG << "null pointer: bookmarks";
-            continue;
+    {
+        QXmlStreamWriter writer(&file);
+        const cmn::KmlPointExportGuard document(writer, category, sourceName);
+        const CoordinateFormatter format = [](const location::Coordinates& point) {
+            return FormatTrackCoordinates(point, true);
+        };
+        for (const Record* record : records) {
+            if (!record) {
+                LOG_DEBUG << "null pointer: bookmarks";
+                continue;
+            }
+            if (skip(record))
+                continue;
+            writer.writeStartElement(QStringLiteral("Placemark"));
+            if (writeName)
+                (*writeName)(record, writer);
+            if (location::HasLocation(record->placePoint)) {
+                writer.writeTextElement(QStringLiteral("address"),
+                                        cmn::kml::XmlSafeText(cmn::FirstAddressText(record->addresses)));
+                WriteTimeSpan(record->timestamp, writer);
+            }
+            writeTrack(record, format, writer);
+            writer.writeEndElement();
         }
-        if (skip(record))
-            continue;
-        writer.writeStartElement(QStringLiteral("Placemark"));
-        if (writeName)
-            (*writeName)(record, writer);
-        if (location::HasLocation(record->placePoint)) {
-            writer.writeTextElement(QStringLiteral("address"), cmn::FirstAddressText(record->addresses));
-            WriteTimeSpan(record->timestamp, writer);
-        }
-        writeTrack(record, format, writer);
-        writer.writeEndElement();
     }
+    CloseKmlFile(file, CMN_SOURCE_LOCATION);
 }
 
 } // namespace appleMaps::details

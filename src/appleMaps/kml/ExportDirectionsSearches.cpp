@@ -7,6 +7,7 @@
 #include "CryptLog/log/Log.h"
 #include "appleMaps/records/AppleMapsRecords.h"
 #include "cmn/kml/KmlPointExportGuard.h"
+#include "cmn/kml/XmlSafeText.h"
 
 #include <QFile>
 #include <QXmlStreamWriter>
@@ -18,25 +19,28 @@ void ExportDirectionsSearches(const std::vector<const AppleMapsDirectionSearchIt
 {
     QFile file;
     OpenKmlFile(file, path, CMN_SOURCE_LOCATION);
-    QXmlStreamWriter writer(&file);
-    // The document name stays English here, whatever the user's language.
-    const cmn::KmlPointExportGuard document(writer, QStringLiteral("Directions searches"), sourceName);
-    const CoordinateFormatter format = [](const location::Coordinates& point) {
-        return FormatLineCoordinates(point, true);
-    };
-    for (const AppleMapsDirectionSearchItem* search : records) {
-        if (!search) {
-            LOG_DEBUG << "null pointer: directions searches";
-            continue;
+    {
+        QXmlStreamWriter writer(&file);
+        // The document name stays English here, whatever the user's language.
+        const cmn::KmlPointExportGuard document(writer, QStringLiteral("Directions searches"), sourceName);
+        const CoordinateFormatter format = [](const location::Coordinates& point) {
+            return FormatLineCoordinates(point, true);
+        };
+        for (const AppleMapsDirectionSearchItem* search : records) {
+            if (!search) {
+                LOG_DEBUG << "null pointer: directions searches";
+                continue;
+            }
+            if (!location::HasLocation(search->startPoint) || !location::HasLocation(search->endPoint))
+                continue;
+            writer.writeStartElement(QStringLiteral("Placemark"));
+            if (!search->name.isEmpty())
+                writer.writeTextElement(QStringLiteral("name"), cmn::kml::XmlSafeText(search->name));
+            WriteLineString(search->startPoint, search->endPoint, format, writer);
+            writer.writeEndElement();
         }
-        if (!location::HasLocation(search->startPoint) || !location::HasLocation(search->endPoint))
-            continue;
-        writer.writeStartElement(QStringLiteral("Placemark"));
-        if (!search->name.isEmpty())
-            writer.writeTextElement(QStringLiteral("name"), search->name);
-        WriteLineString(search->startPoint, search->endPoint, format, writer);
-        writer.writeEndElement();
     }
+    CloseKmlFile(file, CMN_SOURCE_LOCATION);
 }
 
 } // namespace appleMaps::details

@@ -36,15 +36,18 @@ void ExportQuerySearch(const std::vector<const AppleMapsHistoryQuerySearchItem*>
 {
     QFile file;
     OpenKmlFile(file, path, CMN_SOURCE_LOCATION);
-    QXmlStreamWriter writer(&file);
-    cmn::KmlPolygonExport document(writer, ui::GetCategoryName(SearchesCategory), sourceName);
-    for (const AppleMapsHistoryQuerySearchItem* search : records) {
-        if (!search) {
-            LOG_DEBUG << "null pointer: searches";
-            continue;
+    {
+        QXmlStreamWriter writer(&file);
+        cmn::KmlPolygonExport document(writer, ui::GetCategoryName(SearchesCategory), sourceName);
+        for (const AppleMapsHistoryQuerySearchItem* search : records) {
+            if (!search) {
+                LOG_DEBUG << "null pointer: searches";
+                continue;
+            }
+            document.AddPolygon(RegionRing(search->mapRegion), search->locationDisplayString);
         }
-        document.AddPolygon(RegionRing(search->mapRegion), search->locationDisplayString);
     }
+    CloseKmlFile(file, CMN_SOURCE_LOCATION);
 }
 
 } // namespace appleMaps::details

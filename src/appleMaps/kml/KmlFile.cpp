@@ -15,4 +15,13 @@ void OpenKmlFile(QFile& file, const boost::filesystem::path& path, const cmn::So
         throw cmn::PlugInCommonException(writer, QCoreApplication::translate("cmn", "Can't open file").toStdString());
 }
 
+void CloseKmlFile(QFile& file, const cmn::SourceLocation& writer)
+{
+    const bool written = file.flush() && file.error() == QFileDevice::NoError;
+    file.close();
+    if (!written)
+        throw cmn::PlugInCommonException(writer,
+                                         QCoreApplication::translate("cmn", "Unable to write file").toStdString());
+}
+
 } // namespace appleMaps::details

@@ -1,6 +1,7 @@
 #include "KmlPlacemarkParts.h"
 
 #include "appleMaps/records/AppleMapsRecords.h"
+#include "cmn/kml/XmlSafeText.h"
 #include "cmn/text/DateTimeText.h"
 
 #include <QXmlStreamWriter>
@@ -9,7 +10,7 @@ namespace appleMaps::details {
 
 void WriteBookmarkName(const AppleMapsPlaceBookmarkItem* bookmark, QXmlStreamWriter& writer)
 {
-    writer.writeTextElement(QStringLiteral("name"), bookmark->title);
+    writer.writeTextElement(QStringLiteral("name"), cmn::kml::XmlSafeText(bookmark->title));
 }
 
 void WriteTimeSpan(const QDateTime& time, QXmlStreamWriter& writer)

@@ -1,6 +1,7 @@
 #include "KmlPointExportGuard.h"
 
 #include "KmlNamespaces.h"
+#include "XmlSafeText.h"
 
 #include "CryptLog/log/Log.h"
 
@@ -22,7 +23,7 @@ KmlPointExportGuard::KmlPointExportGuard(QXmlStreamWriter& writer, const QString
         m_writer.writeAttribute(QStringLiteral("xmlns"), QLatin1String(kml::KmlNamespace));
         m_writer.writeAttribute(QStringLiteral("xmlns:gx"), QLatin1String(kml::GxNamespace));
         m_writer.writeStartElement(QStringLiteral("Document"));
-        m_writer.writeTextElement(QStringLiteral("name"), QStringLiteral("%1 history for %2").arg(category, sourceName));
+        m_writer.writeTextElement(QStringLiteral("name"), kml::XmlSafeText(QStringLiteral("%1 history for %2").arg(category, sourceName)));
         m_writer.writeTextElement(QStringLiteral("open"), QStringLiteral("1"));
     } catch (const std::exception& exception) {
         LOG_ERROR << exception.what();

@@ -1,6 +1,7 @@
 #include "KmlPolygonExport.h"
 
 #include "KmlNamespaces.h"
+#include "XmlSafeText.h"
 
 #include "CryptLog/log/Log.h"
 
@@ -21,7 +22,7 @@ KmlPolygonExport::KmlPolygonExport(QXmlStreamWriter& writer, const QString& cate
         m_writer.writeAttribute(QStringLiteral("xmlns"), QLatin1String(kml::KmlNamespace));
         m_writer.writeStartElement(QStringLiteral("Document"));
         m_writer.writeStartElement(QStringLiteral("Folder"));
-        m_writer.writeTextElement(QStringLiteral("name"), QStringLiteral("%1 history for %2").arg(category, sourceName));
+        m_writer.writeTextElement(QStringLiteral("name"), kml::XmlSafeText(QStringLiteral("%1 history for %2").arg(category, sourceName)));
     } catch (const std::exception& exception) {
         LOG_ERROR << exception.what();
     }
@@ -41,7 +42,7 @@ KmlPolygonExport::~KmlPolygonExport()
 void KmlPolygonExport::AddPolygon(const std::vector<location::Coordinates>& ring, const QString& name)
 {
     m_writer.writeStartElement(QStringLiteral("Placemark"));
-    m_writer.writeTextElement(QStringLiteral("name"), name);
+    m_writer.writeTextElement(QStringLiteral("name"), kml::XmlSafeText(name));
     m_writer.writeStartElement(QStringLiteral("Polygon"));
     m_writer.writeStartElement(QStringLiteral("outerBoundaryIs"));
     m_writer.writeStartElement(QStringLiteral("LinearRing"));
