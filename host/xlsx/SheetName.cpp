@@ -43,4 +43,10 @@ QString MakeSheetName(const QString& wanted, const QStringList& taken)
     return name;
 }
 
+QString ContinuationSheetName(const QString& first, int part)
+{
+    const QString suffix = QStringLiteral(" (%1)").arg(part);
+    return Truncated(first, MaxSheetNameLength - suffix.size()) + suffix;
+}
+
 } // namespace host::xlsx

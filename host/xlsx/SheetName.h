@@ -13,4 +13,8 @@ constexpr int MaxSheetNameLength = 31;
 // and, when it clashes with one of `taken` (case-insensitively), ends in "~2", "~3", ... instead.
 QString MakeSheetName(const QString& wanted, const QStringList& taken);
 
+// The name wanted for the `part`-th sheet (2, 3, ...) of a table too long for one sheet whose
+// first sheet is `first`: "<first> (<part>)", `first` cut so that the whole fits.
+QString ContinuationSheetName(const QString& first, int part);
+
 } // namespace host::xlsx

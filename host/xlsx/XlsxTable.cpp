@@ -1,5 +1,7 @@
 #include "XlsxTable.h"
 
+#include "SheetName.h"
+
 #include <xlsxwriter.h>
 
 #include <stdexcept>
@@ -35,12 +37,14 @@ bool IsWebLink(const std::string& target)
 
 } // namespace
 
-XlsxTable::XlsxTable(lxw_worksheet* worksheet, std::string name, const XlsxFormats& formats)
-    : m_worksheet(worksheet)
-    , m_name(std::move(name))
+XlsxTable::XlsxTable(SheetSource addSheet, const std::string& wantedName, const XlsxFormats& formats,
+                     SheetLimits limits)
+    : m_addSheet(std::move(addSheet))
     , m_formats(formats)
+    , m_limits(limits)
 {
-    worksheet_freeze_panes(m_worksheet, 1, 0);
+    StartSheet(m_addSheet(wantedName));
+    m_name = m_sheet.name;
 }
 
 std::string XlsxTable::GetName() const
@@ -52,11 +56,10 @@ void XlsxTable::AddColumn(const std::string& caption, double width)
 {
     const auto column = static_cast<unsigned short>(m_columns.size());
     if (column >= LXW_COL_MAX)
-        throw std::runtime_error("Too many columns in sheet " + m_name);
-    m_columns.emplace(caption, column);
-    Check(worksheet_set_column(m_worksheet, column, column, width, nullptr));
-    Check(worksheet_write_string(m_worksheet, 0, column, Truncated(caption, MaxCellTextLength).c_str(),
-                                 m_formats.caption));
+        throw std::runtime_error("Too many columns in sheet " + m_sheet.name);
+    m_columns.push_back({caption, width});
+    m_columnIndex.emplace(caption, column);
+    WriteColumnCaption(column);
 }
 
 int XlsxTable::GetColumnCount() const
@@ -66,33 +69,31 @@ int XlsxTable::GetColumnCount() const
 
 void XlsxTable::BeginRow(double height)
 {
-    if (m_row >= LXW_ROW_MAX)
-        throw std::runtime_error("Too many rows in sheet " + m_name);
-    Check(worksheet_set_row(m_worksheet, m_row, height, nullptr));
+    ContinueWhenFull();
+    Check(worksheet_set_row(m_sheet.worksheet, m_row, height, nullptr));
 }
 
 void XlsxTable::SetCell(const std::string& columnCaption, const std::string& text)
 {
-    WriteText(Column(columnCaption), text);
+    WriteText(ColumnOf(columnCaption), text);
 }
 
 void XlsxTable::SetNumberCell(const std::string& columnCaption, double value)
 {
-    Check(worksheet_write_number(m_worksheet, m_row, Column(columnCaption), value, m_formats.text));
+    Check(worksheet_write_number(m_sheet.worksheet, m_row, ColumnOf(columnCaption), value, m_formats.text));
 }
 
 void XlsxTable::SetLinkCell(const std::string& columnCaption, const std::string& target, const std::string& text)
 {
-    const unsigned short column = Column(columnCaption);
-    if (!IsWebLink(target)) {
+    const unsigned short column = ColumnOf(columnCaption);
+    // Past the sheet's link limit the text is still what the reader needs.
+    if (!IsWebLink(target) || m_sheetLinks >= m_limits.links) {
         WriteText(column, text);
         return;
     }
-    const lxw_error error = worksheet_write_url_opt(m_worksheet, m_row, column, target.c_str(), m_formats.link,
-                                                    Truncated(text, MaxCellTextLength).c_str(), nullptr);
-    // A sheet holds a limited number of links; the text is what the reader needs.
-    if (error != LXW_NO_ERROR)
-        WriteText(column, text);
+    Check(worksheet_write_url_opt(m_sheet.worksheet, m_row, column, target.c_str(), m_formats.link,
+                                  Truncated(text, MaxCellTextLength).c_str(), nullptr));
+    ++m_sheetLinks;
 }
 
 void XlsxTable::SetMultilineCell(const std::string& columnCaption, const std::vector<std::string>& lines)
@@ -103,7 +104,7 @@ void XlsxTable::SetMultilineCell(const std::string& columnCaption, const std::ve
             text += '\n';
         text += line;
     }
-    WriteText(Column(columnCaption), text);
+    WriteText(ColumnOf(columnCaption), text);
 }
 
 int XlsxTable::GetRowCount() const
@@ -122,7 +123,8 @@ void XlsxTable::AddSummary(const std::string& text)
         ++m_row; // a blank row between the table and its summary
         m_summaryStarted = true;
     }
-    Check(worksheet_write_string(m_worksheet, m_row, 0, Truncated(text, MaxCellTextLength).c_str(),
+    ContinueWhenFull();
+    Check(worksheet_write_string(m_sheet.worksheet, m_row, 0, Truncated(text, MaxCellTextLength).c_str(),
                                  m_formats.summary));
     ++m_row;
 }
@@ -133,24 +135,49 @@ void XlsxTable::EndRow()
     ++m_rowCount;
 }
 
-unsigned short XlsxTable::Column(const std::string& caption) const
+void XlsxTable::WriteColumnCaption(unsigned short column)
 {
-    const auto column = m_columns.find(caption);
-    if (column == m_columns.end())
-        throw std::runtime_error("No column \"" + caption + "\" in sheet " + m_name);
+    const Column& added = m_columns[column];
+    Check(worksheet_set_column(m_sheet.worksheet, column, column, added.width, nullptr));
+    Check(worksheet_write_string(m_sheet.worksheet, 0, column, Truncated(added.caption, MaxCellTextLength).c_str(),
+                                 m_formats.caption));
+}
+
+void XlsxTable::ContinueWhenFull()
+{
+    if (m_row < m_limits.rows)
+        return;
+    StartSheet(m_addSheet(ContinuationSheetName(QString::fromStdString(m_name), ++m_sheetCount).toStdString()));
+}
+
+void XlsxTable::StartSheet(Sheet sheet)
+{
+    m_sheet = std::move(sheet);
+    worksheet_freeze_panes(m_sheet.worksheet, 1, 0);
+    for (unsigned short column = 0; column < m_columns.size(); ++column)
+        WriteColumnCaption(column);
+    m_row = 1;
+    m_sheetLinks = 0;
+}
+
+unsigned short XlsxTable::ColumnOf(const std::string& caption) const
+{
+    const auto column = m_columnIndex.find(caption);
+    if (column == m_columnIndex.end())
+        throw std::runtime_error("No column \"" + caption + "\" in sheet " + m_sheet.name);
     return column->second;
 }
 
 void XlsxTable::WriteText(unsigned short column, const std::string& text)
 {
-    Check(worksheet_write_string(m_worksheet, m_row, column, Truncated(text, MaxCellTextLength).c_str(),
+    Check(worksheet_write_string(m_sheet.worksheet, m_row, column, Truncated(text, MaxCellTextLength).c_str(),
                                  m_formats.text));
 }
 
 void XlsxTable::Check(int error) const
 {
     if (error != LXW_NO_ERROR)
-        throw std::runtime_error("Sheet " + m_name + ": " + lxw_strerror(static_cast<lxw_error>(error)));
+        throw std::runtime_error("Sheet " + m_sheet.name + ": " + lxw_strerror(static_cast<lxw_error>(error)));
 }
 
 } // namespace host::xlsx

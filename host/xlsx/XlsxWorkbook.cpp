@@ -30,10 +30,21 @@ XlsxFormats AddFormats(lxw_workbook* workbook)
     return formats;
 }
 
+lxw_workbook* NewWorkbook(const QString& path)
+{
+    // Reports of large backups: rows go to temporary files instead of memory, and parts of the
+    // file past 4 GB stay readable.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    options.use_zip64 = LXW_TRUE;
+    return workbook_new_opt(QFile::encodeName(path).constData(), &options);
+}
+
 } // namespace
 
-XlsxWorkbook::XlsxWorkbook(const QString& path)
-    : m_workbook(workbook_new(QFile::encodeName(path).constData()))
+XlsxWorkbook::XlsxWorkbook(const QString& path, SheetLimits limits)
+    : m_workbook(NewWorkbook(path))
+    , m_limits(limits)
     , m_path(path)
 {
     if (!m_workbook)
@@ -49,15 +60,21 @@ XlsxWorkbook::~XlsxWorkbook()
 
 std::shared_ptr<exportReport::ITableExport> XlsxWorkbook::CreateTable(const std::string& name, int /*kind*/)
 {
+    return std::make_shared<XlsxTable>([this](const std::string& wantedName) { return AddSheet(wantedName); },
+                                       name, m_formats, m_limits);
+}
+
+Sheet XlsxWorkbook::AddSheet(const std::string& wantedName)
+{
     if (!m_workbook)
         throw std::runtime_error("The workbook " + m_path.toStdString() + " is closed");
-    const QString sheetName = MakeSheetName(QString::fromStdString(name), m_sheetNames);
+    const QString sheetName = MakeSheetName(QString::fromStdString(wantedName), m_sheetNames);
     const QByteArray utf8Name = sheetName.toUtf8();
     lxw_worksheet* worksheet = workbook_add_worksheet(m_workbook, utf8Name.constData());
     if (!worksheet)
         throw std::runtime_error("Cannot add the sheet " + utf8Name.toStdString());
     m_sheetNames << sheetName;
-    return std::make_shared<XlsxTable>(worksheet, utf8Name.toStdString(), m_formats);
+    return {worksheet, utf8Name.toStdString()};
 }
 
 void XlsxWorkbook::Close()

@@ -65,6 +65,8 @@ QMap<QString, QString> XlsxReader::Cells(int sheet) const
         } else if (reader.name() == QLatin1String("v")) {
             const QString value = reader.readElementText();
             cells[reference] = type == QLatin1String("s") ? strings.value(value.toInt()) : value;
+        } else if (reader.name() == QLatin1String("t") && type == QLatin1String("inlineStr")) {
+            cells[reference] += reader.readElementText();
         }
     }
     return cells;
