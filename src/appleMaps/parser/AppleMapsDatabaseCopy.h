@@ -5,6 +5,8 @@
 
 #include <boost/filesystem/path.hpp>
 
+#include <string>
+
 namespace appleMaps {
 
 // A private temporary copy of the backup's Apple Maps database, open for reading. The copy is
@@ -14,6 +16,8 @@ public:
     explicit AppleMapsDatabaseCopy(const boost::filesystem::path& descriptorPath);
 
     cmn::db::SqLiteDbAdapter& Adapter() { return m_adapter; }
+    // UTF-8 once the plug-in has set up the path encoding.
+    std::string Path() const { return m_copy.GetPath().string(); }
 
 private:
     // Declared first so that it outlives the connection.

@@ -5,6 +5,7 @@
 #include "AppleMapsQueries.h"
 #include "AppleMapsRowParsers.h"
 #include "DateRange.h"
+#include "QueryPrefetch.h"
 
 #include "CryptLog/log/Log.h"
 #include "appleMaps/records/AppleMapsCategory.h"
@@ -37,28 +38,30 @@ std::uint64_t iCloudSyncAppleMapsParser::GetDataSize()
 void iCloudSyncAppleMapsParser::Parse(AppleMapsRecords& records)
 {
     AppleMapsDatabaseCopy database(m_descriptorPath);
-    cmn::db::SqLiteDbAdapter& adapter = database.Adapter();
+    // After the copy, so that its connection is closed before the copy goes. The record tables are
+    // read ahead while the addresses and then each earlier table are converted.
+    details::QueryPrefetch recordTables(database.Path(), {queries::PlaceBookmarks, queries::RouteBookmarks,
+                                                          queries::QuerySearches, queries::PlaceDisplays,
+                                                          queries::DirectionsSearches});
 
     details::AddressMap addresses;
     {
         cmn::db::ResultTable table;
-        adapter.GetDataByQuery(queries::Addresses, table);
+        database.Adapter().GetDataByQuery(queries::Addresses, table);
         details::ParseAppleMapsAddresses(table, addresses);
     }
 
     details::DateRange dateRange;
     {
-        cmn::db::ResultTable places;
-        cmn::db::ResultTable routes;
-        adapter.GetDataByQuery(queries::PlaceBookmarks, places);
-        adapter.GetDataByQuery(queries::RouteBookmarks, routes);
+        const cmn::db::ResultTable places = recordTables.Next();
+        const cmn::db::ResultTable routes = recordTables.Next();
         records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + routes.RowCount());
         FetchAppleMapsPlaceBookmarks(places, addresses, records, dateRange);
         FetchAppleMapsRouteBookmarks(routes, addresses, records, dateRange);
     }
-    FetchAppleMapsQuerySearchItems(adapter, records, dateRange);
-    FetchPlaceDisplays(adapter, addresses, records, dateRange);
-    FetchDirectionSearches(adapter, addresses, records, dateRange);
+    FetchAppleMapsQuerySearchItems(recordTables, records, dateRange);
+    FetchPlaceDisplays(recordTables, addresses, records, dateRange);
+    FetchDirectionSearches(recordTables, addresses, records, dateRange);
     AddDateItems(records, dateRange);
 }
 
@@ -96,26 +99,24 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(const cmn::db::Resu
     LOG_DEBUG << "Apple Maps route bookmarks parsed successfully" << records.bookmarks.size() << " records extracted";
 }
 
-void iCloudSyncAppleMapsParser::FetchAppleMapsQuerySearchItems(cmn::db::SqLiteDbAdapter& adapter,
+void iCloudSyncAppleMapsParser::FetchAppleMapsQuerySearchItems(details::QueryPrefetch& tables,
                                                                AppleMapsRecords& records,
                                                                details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps query search";
-    cmn::db::ResultTable table;
-    adapter.GetDataByQuery(queries::QuerySearches, table);
+    const cmn::db::ResultTable table = tables.Next();
     details::ParseAppleMapsQuerySearchItems(table, records.querySearches);
     dateRange.Widen(records.querySearches);
     LOG_DEBUG << "Apple Maps query search parsed successfully" << records.querySearches.size()
               << " records extracted";
 }
 
-void iCloudSyncAppleMapsParser::FetchPlaceDisplays(cmn::db::SqLiteDbAdapter& adapter,
+void iCloudSyncAppleMapsParser::FetchPlaceDisplays(details::QueryPrefetch& tables,
                                                    details::AddressMap& addresses, AppleMapsRecords& records,
                                                    details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps place displays";
-    cmn::db::ResultTable table;
-    adapter.GetDataByQuery(queries::PlaceDisplays, table);
+    const cmn::db::ResultTable table = tables.Next();
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
     details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays);
     dateRange.Widen(records.placeDisplays);
@@ -123,13 +124,12 @@ void iCloudSyncAppleMapsParser::FetchPlaceDisplays(cmn::db::SqLiteDbAdapter& ada
               << " records extracted";
 }
 
-void iCloudSyncAppleMapsParser::FetchDirectionSearches(cmn::db::SqLiteDbAdapter& adapter,
+void iCloudSyncAppleMapsParser::FetchDirectionSearches(details::QueryPrefetch& tables,
                                                        details::AddressMap& addresses, AppleMapsRecords& records,
                                                        details::DateRange& dateRange)
 {
     LOG_DEBUG << "Start parsing Apple Maps direction searches";
-    cmn::db::ResultTable table;
-    adapter.GetDataByQuery(queries::DirectionsSearches, table);
+    const cmn::db::ResultTable table = tables.Next();
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
     details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches);
     dateRange.Widen(records.directionSearches);

@@ -13,14 +13,14 @@
 
 namespace cmn::db {
 class ResultTable;
-class SqLiteDbAdapter;
 } // namespace cmn::db
 
 namespace appleMaps {
 
 namespace details {
 class DateRange;
-}
+class QueryPrefetch;
+} // namespace details
 
 // Reads the Apple Maps database of an iCloud-synced backup, always from a private temporary
 // copy. Used under the plug-in's mutex; the filter contexts and the backup id are read from the
@@ -49,11 +49,12 @@ private:
     static void FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
                                              const details::AddressMap& addresses, AppleMapsRecords& records,
                                              details::DateRange& dateRange);
-    static void FetchAppleMapsQuerySearchItems(cmn::db::SqLiteDbAdapter& adapter, AppleMapsRecords& records,
+    // Each takes the next table of `tables`.
+    static void FetchAppleMapsQuerySearchItems(details::QueryPrefetch& tables, AppleMapsRecords& records,
                                                details::DateRange& dateRange);
-    static void FetchPlaceDisplays(cmn::db::SqLiteDbAdapter& adapter, details::AddressMap& addresses,
+    static void FetchPlaceDisplays(details::QueryPrefetch& tables, details::AddressMap& addresses,
                                    AppleMapsRecords& records, details::DateRange& dateRange);
-    static void FetchDirectionSearches(cmn::db::SqLiteDbAdapter& adapter, details::AddressMap& addresses,
+    static void FetchDirectionSearches(details::QueryPrefetch& tables, details::AddressMap& addresses,
                                        AppleMapsRecords& records, details::DateRange& dateRange);
     void AddDateItems(const AppleMapsRecords& records, const details::DateRange& dateRange);
 

@@ -1,0 +1,69 @@
+#include "QueryPrefetch.h"
+
+#include "cmn/db/SqLiteDbAdapter.h"
+
+#include <utility>
+
+namespace appleMaps::details {
+
+QueryPrefetch::QueryPrefetch(std::string databasePath, std::vector<std::string> statements)
+    : m_databasePath(std::move(databasePath))
+    , m_statements(std::move(statements))
+    , m_thread(&QueryPrefetch::Run, this)
+{
+}
+
+QueryPrefetch::~QueryPrefetch()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_closing = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+cmn::db::ResultTable QueryPrefetch::Next()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_ready || m_failure; });
+    if (!m_ready)
+        std::rethrow_exception(m_failure);
+    cmn::db::ResultTable table = std::move(*m_ready);
+    m_ready.reset();
+    lock.unlock();
+    m_changed.notify_all();
+    return table;
+}
+
+void QueryPrefetch::Run()
+{
+    try {
+        cmn::db::SqLiteDbAdapter adapter(m_databasePath);
+        for (const std::string& statement : m_statements) {
+            cmn::db::ResultTable table;
+            adapter.GetDataByQuery(statement, table);
+            if (!Hand(std::move(table), nullptr))
+                return;
+        }
+    } catch (...) {
+        Hand(cmn::db::ResultTable(), std::current_exception());
+    }
+}
+
+bool QueryPrefetch::Hand(cmn::db::ResultTable table, std::exception_ptr failure)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_ready || m_closing; });
+    if (m_closing)
+        return false;
+    if (failure)
+        m_failure = std::move(failure);
+    else
+        m_ready = std::move(table);
+    lock.unlock();
+    m_changed.notify_all();
+    return true;
+}
+
+} // namespace appleMaps::details

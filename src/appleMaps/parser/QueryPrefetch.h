@@ -1,0 +1,47 @@
+#pragma once
+
+#include "cmn/db/ResultTable.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace appleMaps::details {
+
+// Runs statements in order over a connection and a thread of their own, at most one result
+// ahead of the caller: SQLite reads the next table while the caller converts the current one.
+class QueryPrefetch final {
+public:
+    // `databasePath` is UTF-8; the file must stay until this object is gone.
+    QueryPrefetch(std::string databasePath, std::vector<std::string> statements);
+    // Lets the running statement finish and drops what was not taken.
+    ~QueryPrefetch();
+
+    QueryPrefetch(const QueryPrefetch&) = delete;
+    QueryPrefetch& operator=(const QueryPrefetch&) = delete;
+
+    // The whole result of the next statement; called once per statement. Rethrows the failure of opening the connection or
+    // of the statement; the statements after a failed one are not run.
+    cmn::db::ResultTable Next();
+
+private:
+    void Run();
+    // False when the caller went away while the result waited.
+    bool Hand(cmn::db::ResultTable table, std::exception_ptr failure);
+
+    const std::string m_databasePath;
+    const std::vector<std::string> m_statements;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<cmn::db::ResultTable> m_ready;
+    std::exception_ptr m_failure;
+    bool m_closing = false;
+    std::thread m_thread; // last: starts once the members above exist
+};
+
+} // namespace appleMaps::details
