@@ -119,7 +119,11 @@ void MainWindow::CreateLayout()
     m_placeholder->setMargin(24);
     m_placeholder->setForegroundRole(QPalette::PlaceholderText);
     QFont placeholderFont = m_placeholder->font();
-    placeholderFont.setPointSizeF(placeholderFont.pointSizeF() * 1.25);
+    // The plug-in's style sheets size fonts in pixels, which leaves no point size to scale.
+    if (placeholderFont.pixelSize() > 0)
+        placeholderFont.setPixelSize(placeholderFont.pixelSize() * 5 / 4);
+    else
+        placeholderFont.setPointSizeF(placeholderFont.pointSizeF() * 1.25);
     m_placeholder->setFont(placeholderFont);
     m_centre = new QStackedWidget;
     m_centre->addWidget(m_placeholder);
