@@ -70,6 +70,16 @@ void Decrypt(const QString& source, const QString& destination)
     CryptLog::CryptLogApi().DecryptFile(source.toStdWString(), destination.toStdWString());
 }
 
+// What the decryptor makes of a log file of the header and `records`.
+QByteArray DecryptedLog(const QByteArray& records)
+{
+    const QTemporaryDir folder;
+    if (!WriteFile(folder.filePath("ULQ.log"), Header() + records))
+        return "cannot write the log";
+    Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
+    return ReadFile(folder.filePath("plain.txt"));
+}
+
 // Stops a follow-mode decryption and waits for its thread, also when a check returns early.
 struct FollowingThread {
     CryptLog::CryptLogApi& decryptor;
@@ -183,11 +193,7 @@ private slots:
         const std::size_t written =
             encryptor.Encrypt(line.toStdString(), reinterpret_cast<std::uint8_t*>(record.data()), record.size());
         QCOMPARE(written, CryptLog::LogFile::RecordSize(keptBytes));
-
-        const QTemporaryDir folder;
-        QVERIFY(WriteFile(folder.filePath("ULQ.log"), Header() + record.left(int(written))));
-        Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
-        QCOMPARE(ReadFile(folder.filePath("plain.txt")), line.left(keptBytes));
+        QCOMPARE(DecryptedLog(record.left(int(written))), line.left(keptBytes));
     }
 
     void decryptFailure_data()
@@ -245,10 +251,7 @@ private slots:
     {
         QFETCH(QByteArray, records);
         QFETCH(QByteArray, plain);
-        const QTemporaryDir folder;
-        QVERIFY(WriteFile(folder.filePath("ULQ.log"), Header() + records));
-        Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
-        QCOMPARE(ReadFile(folder.filePath("plain.txt")), plain);
+        QCOMPARE(DecryptedLog(records), plain);
     }
 
     void garbageEndsWithoutCrash()
@@ -256,10 +259,7 @@ private slots:
         QRandomGenerator random(20261205);
         QByteArray garbage(256 * 1024, '\0');
         random.fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
-        const QTemporaryDir folder;
-        QVERIFY(WriteFile(folder.filePath("ULQ.log"), Header() + garbage));
-        Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
-        QVERIFY(QFile(folder.filePath("plain.txt")).size() < garbage.size());
+        QVERIFY(DecryptedLog(garbage).size() < garbage.size());
     }
 
     // Follow mode picks up appended records, also one that arrives in two pieces, until stopped.

@@ -1,6 +1,5 @@
 #include "support/TestRegistry.h"
 
-#include "appleMaps/records/AppleMapsCategory.h"
 #include "appleMaps/records/AppleMapsRecords.h"
 #include "appleMaps/records/IAppleMapsParser.h"
 #include "appleMaps/records/IAppleMapsParserFactory.h"
@@ -42,30 +41,13 @@ private slots:
         QFETCH(double, latitude);
         QFETCH(double, altitude);
         QFETCH(bool, hasLocation);
-        QFETCH(bool, halfFilled);
         const location::Coordinates point{longitude, latitude, altitude};
         QCOMPARE(location::HasLocation(point), hasLocation);
-        QCOMPARE(location::IsHalfFilled(point), halfFilled);
+        QTEST(location::IsHalfFilled(point), "halfFilled");
 
         location::MapRegion region;
         region.northEast = point;
         QCOMPARE(location::HasLocation(region), hasLocation);
-    }
-
-    // The parser fills records field by field from these defaults.
-    void newRecordsHaveNoLocationAndNoTime()
-    {
-        const location::Coordinates none;
-        const appleMaps::AppleMapsPlaceBookmarkItem bookmark;
-        const appleMaps::AppleMapsDirectionSearchItem direction;
-        QVERIFY(bookmark.timestamp.isNull());
-        QVERIFY(bookmark.placePoint == none && bookmark.droppedPin == none && bookmark.route.empty());
-        QVERIFY(direction.startPoint == none && direction.endPoint == none);
-        QVERIFY(!location::HasLocation(appleMaps::AppleMapsHistoryQuerySearchItem().mapRegion));
-        QCOMPARE(none.longitude, -181.0);
-        QCOMPARE(none.latitude, -91.0);
-        QCOMPARE(none.altitude, 0.0);
-        QCOMPARE(cmn::Address().resolutionState, -1);
     }
 };
 

@@ -27,6 +27,12 @@ QByteArray CategoryXml(const QByteArray& name, const QByteArray& database, const
     return xml + "    </Category>\n";
 }
 
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 boost::filesystem::path BackupFolder::Write(const QString& relative, const QByteArray& content) const
 {
     const QString path = m_folder.filePath(relative);

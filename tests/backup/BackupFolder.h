@@ -15,6 +15,9 @@ QByteArray DescriptorXml(const QByteArray& version, const QByteArray& categories
 // A Category element; a null minimum version or database leaves that element out.
 QByteArray CategoryXml(const QByteArray& name, const QByteArray& database, const QByteArray& minimumVersion = {});
 
+// The file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+
 // What a folder held: every file's bytes, modification time and permissions, by relative path.
 struct FolderSnapshot {
     struct Entry {

@@ -1,7 +1,6 @@
 #include "support/TestRegistry.h"
 
 #include "cmn/LongPath.h"
-#include "cmn/PathValidity.h"
 
 #include <QTest>
 
@@ -41,36 +40,6 @@ private slots:
         // This system has no extended-length paths: POSIX paths and UNC texts pass unchanged.
         for (const char* path : {"/tmp/x/db.sqlite", R"(\\server\share\x)"})
             QCOMPARE(utils::ApplyLongPathForm(path).string(), std::string(path));
-    }
-
-    void pathValidity_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("file name") << "Favorites.kml" << true;
-        QTest::newRow("absolute with drive") << R"(C:\Users\x\out.kml)" << true;
-        QTest::newRow("local long form") << R"(\\?\C:\Users\x)" << true;
-        QTest::newRow("network long form") << R"(\\?\UNC\server\share)" << true;
-        QTest::newRow("leading forward slashes") << "//server/share" << true;
-        QTest::newRow("posix path") << "/tmp/out.kml" << true;
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("question mark after the prefix") << R"(\\?\C:\a?b)" << false;
-        QTest::newRow("colon inside") << R"(C:\a:b)" << false;
-        QTest::newRow("second drive designator") << R"(\\?\C:C:\x)" << false;
-        QTest::newRow("asterisk") << "a*.kml" << false;
-        QTest::newRow("double quote") << "say \"hi\"" << false;
-        QTest::newRow("less than") << "a<b" << false;
-        QTest::newRow("greater than") << "a>b" << false;
-        QTest::newRow("vertical bar") << "a|b" << false;
-        QTest::newRow("question mark without prefix") << R"(\?\C:\x)" << false;
-        QTest::newRow("prefix-like text with forward slashes") << "//?/C:/x" << false;
-    }
-
-    void pathValidity()
-    {
-        QFETCH(QString, path);
-        QFETCH(bool, valid);
-        QCOMPARE(utils::IsValidPath(path.toStdWString()), valid);
     }
 };
 

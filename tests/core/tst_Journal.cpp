@@ -24,16 +24,20 @@ private slots:
 
     void cleanup() { m_journal->SetEntryAddedCallback({}); }
 
-    void pollerSeesOnlyNewEntriesWithTheirTime()
+    void pollerSeesOnlyNewEntriesWithTheirSeverityAndTime()
     {
         const int seen = m_journal->EntryCount();
         const QDateTime start = QDateTime::currentDateTimeUtc();
-        m_journal->AddWarning("first");
-        m_journal->AddError("second");
+        m_journal->AddError("first");
+        m_journal->AddWarning("second");
+        m_journal->AddInfo("third");
         const QDateTime end = QDateTime::currentDateTimeUtc();
 
         const QVector<core::JournalEntry> added = m_journal->Entries(seen);
-        QCOMPARE(TextsOf(added), QString("first|second|"));
+        QCOMPARE(TextsOf(added), QString("first|second|third|"));
+        QCOMPARE(added[0].severity, core::JournalSeverity::Error);
+        QCOMPARE(added[1].severity, core::JournalSeverity::Warning);
+        QCOMPARE(added[2].severity, core::JournalSeverity::Info);
         for (const core::JournalEntry& entry : added) {
             QCOMPARE(entry.time.timeSpec(), Qt::UTC);
             QVERIFY(entry.time >= start && entry.time <= end);

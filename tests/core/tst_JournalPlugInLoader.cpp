@@ -1,10 +1,4 @@
-#include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
-
-#include "CryptLog/log/Logger.h"
-#include "CryptLog/log/Severity.h"
-#include "core/JournalPlugInLoader.h"
-#include "core/interfaces/IJournal.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,58 +41,6 @@ class JournalPlugInLoaderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { m_log = &test::RecordingSink::ForProcessLogger(); }
-
-    void init() { m_log->Clear(); }
-
-    void cleanup() { CryptLog::Logger::Instance().SetMaxSeverity(CryptLog::Verbose); }
-
-    void hostJournalBesideTheExecutableTakesEntries()
-    {
-        core::IJournal* journal = core::GetJournalPlugIn();
-        QVERIFY(journal != nullptr);
-        const int before = journal->EntryCount();
-
-        journal->AddError("[Apple Maps]: broken");
-        journal->AddWarning("[Apple Maps]: database is empty");
-        journal->AddInfo("[Apple Maps]: 3 records extracted.");
-
-        const QVector<core::JournalEntry> added = journal->Entries(before);
-        QCOMPARE(added.size(), 3);
-        QCOMPARE(added[0].severity, core::JournalSeverity::Error);
-        QCOMPARE(added[0].text, QString("[Apple Maps]: broken"));
-        QCOMPARE(added[1].severity, core::JournalSeverity::Warning);
-        QCOMPARE(added[2].severity, core::JournalSeverity::Info);
-        QCOMPARE(added[2].text, QString("[Apple Maps]: 3 records extracted."));
-    }
-
-    void successIsLoggedFromInfoSeverityOn_data()
-    {
-        QTest::addColumn<int>("maxSeverity");
-        QTest::addColumn<bool>("logged");
-        QTest::newRow("verbose") << int(CryptLog::Verbose) << true;
-        QTest::newRow("info") << int(CryptLog::Info) << true;
-        QTest::newRow("warning") << int(CryptLog::Warning) << false;
-        QTest::newRow("none") << int(CryptLog::None) << false;
-    }
-
-    void successIsLoggedFromInfoSeverityOn()
-    {
-        QFETCH(int, maxSeverity);
-        QFETCH(bool, logged);
-        CryptLog::Logger::Instance().SetMaxSeverity(maxSeverity);
-
-        QVERIFY(core::GetJournalPlugIn() != nullptr);
-
-        const std::vector<test::LogLine> lines = m_log->Lines();
-        QCOMPARE(lines.size(), logged ? 1u : 0u);
-        if (logged) {
-            QCOMPARE(lines[0].severity, int(CryptLog::Info));
-            QCOMPARE(lines[0].function, std::string("core::GetJournalPlugIn"));
-            QCOMPARE(lines[0].message, std::string(kLoadedLine));
-        }
-    }
-
     void libraryBesideTheExecutable_data()
     {
         const QString loaded = QString("info core::GetJournalPlugIn %1\njournal: usable\n").arg(kLoadedLine);
@@ -136,7 +78,6 @@ private:
         return path;
     }
 
-    test::RecordingSink* m_log = nullptr;
     QTemporaryDir m_scratch;
 };
 

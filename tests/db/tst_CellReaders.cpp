@@ -62,14 +62,6 @@ private slots:
         const std::string_view text = cmn::db::GetString(cell, "default");
         QCOMPARE(QString::fromUtf8(text.data(), static_cast<int>(text.size())), asString);
     }
-
-    void defaultsWithoutArguments()
-    {
-        const Column cell{"column", cmn::db::SqlNull()};
-        QCOMPARE(cmn::db::GetInt64(cell), Int64(0));
-        QCOMPARE(cmn::db::GetDouble(cell), 0.0);
-        QVERIFY(cmn::db::GetString(cell).empty());
-    }
 };
 
 MAPS_TEST_CLASS(CellReadersTest);

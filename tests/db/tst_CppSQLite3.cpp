@@ -1,3 +1,4 @@
+#include "support/CaughtException.h"
 #include "support/SqliteFile.h"
 #include "support/TestRegistry.h"
 
@@ -11,21 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
-
-namespace {
-
-std::optional<std::pair<int, QString>> Failure(const std::function<void()>& call)
-{
-    try {
-        call();
-    } catch (const CppSQLite3Exception& exception) {
-        return std::make_pair(exception.ErrorCode(), QString::fromUtf8(exception.ErrorMessage()));
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 class CppSQLite3Test : public QObject {
     Q_OBJECT
@@ -88,34 +74,11 @@ private slots:
     void closedConnectionRefusesQueries()
     {
         CppSQLite3DB db;
-        const auto failure = Failure([&] { db.ExecQuery("SELECT 1"); });
+        const auto failure = test::CaughtException<CppSQLite3Exception>([&] { db.ExecQuery("SELECT 1"); });
         QVERIFY(failure);
-        QCOMPARE(failure->first, 1000);
-        QCOMPARE(failure->second, "CPPSQLITE_ERROR[1000]: Database not open");
+        QCOMPARE(failure->ErrorCode(), 1000);
+        QCOMPARE(failure->ErrorMessage(), "CPPSQLITE_ERROR[1000]: Database not open");
         db.Close();
-    }
-
-    void typedGettersReadEveryStorageClass()
-    {
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        const CppSQLite3Query query = db.ExecQuery("SELECT i, r, s, b, n FROM t");
-        QVERIFY(!query.Eof());
-        QCOMPARE(query.FieldCount(), 5);
-        QCOMPARE(query.FieldName(2), "s");
-        QCOMPARE(query.FieldType(0), SQLITE_INTEGER);
-        QCOMPARE(query.FieldType(4), SQLITE_NULL);
-        QCOMPARE(query.FieldInt64(0), 42);
-        QCOMPARE(query.FieldDouble(1), 2.5);
-        QCOMPARE(query.FieldText(2), "text");
-        int length = -1;
-        const unsigned char* blob = query.FieldBlob(3, length);
-        QCOMPARE(length, 2);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(blob), length), QByteArray("\x00\xFF", 2));
-        QCOMPARE(query.FieldInt64(4, -7), -7);
-        QCOMPARE(query.FieldDouble(4, -7.5), -7.5);
-        QCOMPARE(query.FieldText(4, "none"), "none");
-        QCOMPARE(query.FieldBlob(4, length), nullptr);
     }
 
     void fieldIndexOutsideTheRowIsRefused_data()
@@ -135,9 +98,9 @@ private slots:
                  [&] { query.FieldName(field); }, [&] { query.FieldType(field); },
                  [&] { query.FieldText(field); }, [&] { query.FieldInt64(field); },
                  [&] { query.FieldDouble(field); }, [&] { int length = 0; query.FieldBlob(field, length); }}) {
-            const auto failure = Failure(read);
+            const auto failure = test::CaughtException<CppSQLite3Exception>(read);
             QVERIFY(failure);
-            QCOMPARE(failure->second, "CPPSQLITE_ERROR[1000]: Invalid field index requested");
+            QCOMPARE(failure->ErrorMessage(), "CPPSQLITE_ERROR[1000]: Invalid field index requested");
         }
     }
 
@@ -146,9 +109,10 @@ private slots:
     {
         CppSQLite3DB db;
         db.Open(m_path.toUtf8());
-        const auto failure = Failure([&] { db.ExecQuery("SELECT abs(-9223372036854775807 - x) FROM steps"); });
+        const auto failure = test::CaughtException<CppSQLite3Exception>(
+            [&] { db.ExecQuery("SELECT abs(-9223372036854775807 - x) FROM steps"); });
         QVERIFY(failure);
-        QCOMPARE(failure->second, "SQLITE_ERROR[1]: integer overflow");
+        QCOMPARE(failure->ErrorMessage(), "SQLITE_ERROR[1]: integer overflow");
     }
 
     void stepFailureLaterDropsTheStatement()
@@ -157,12 +121,12 @@ private slots:
         db.Open(m_path.toUtf8());
         CppSQLite3Query query = db.ExecQuery("SELECT abs(-9223372036854775806 - x) FROM steps");
         QCOMPARE(query.FieldInt64(0), Q_INT64_C(9223372036854775807));
-        const auto failure = Failure([&] { query.NextRow(); });
+        const auto failure = test::CaughtException<CppSQLite3Exception>([&] { query.NextRow(); });
         QVERIFY(failure);
-        QCOMPARE(failure->second, "SQLITE_ERROR[1]: integer overflow");
-        const auto afterwards = Failure([&] { query.Eof(); });
+        QCOMPARE(failure->ErrorMessage(), "SQLITE_ERROR[1]: integer overflow");
+        const auto afterwards = test::CaughtException<CppSQLite3Exception>([&] { query.Eof(); });
         QVERIFY(afterwards);
-        QCOMPARE(afterwards->second, "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer");
+        QCOMPARE(afterwards->ErrorMessage(), "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer");
     }
 };
 

@@ -82,6 +82,8 @@ private slots:
                      "CREATE TABLE sizes (v); INSERT INTO sizes VALUES (7), ('7'), (7.0);"
                      "CREATE TABLE mixed (v); INSERT INTO mixed VALUES (1), (2.5), (''), (x''), ('Кремль'), (NULL),"
                      " (x'0102'), (-9223372036854775807 - 1);");
+        QFile garbage(m_folder.filePath("garbage.sqlite"));
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(4096, 'x')) == 4096);
     }
 
     void init() { test::ProcessRecordingSink()->Clear(); }
@@ -180,51 +182,38 @@ private slots:
         QCOMPARE(failure->GetLocation().function, "cmn::db::SqLiteDbAdapter::SqLiteDbAdapter");
     }
 
-    // sqlite3_open creates what is missing: only private copies may ever be opened.
-    void missingFileInAnExistingFolderIsCreatedEmpty()
-    {
-        const QString path = m_folder.filePath("created.sqlite");
-        QCOMPARE(SelectFailure(path.toStdString(), "SELECT identifier FROM PlaceBookmarks"),
-                 "Can't select from DB:  no such table: PlaceBookmarks");
-        QVERIFY(QFile::exists(path));
-    }
-
+    // The file is never written, whatever the statement.
     void failingQueriesNameTheCause_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("userText");
-        QTest::newRow("syntax error") << "SELEC 1" << "Can't select from DB:  near \"SELEC\": syntax error";
-        QTest::newRow("missing column") << "SELECT missing_column FROM cells"
+        const QString readOnly = "Can't select from DB:  attempt to write a readonly database";
+        QTest::newRow("syntax error") << "adapter.sqlite" << "SELEC 1"
+                                      << "Can't select from DB:  near \"SELEC\": syntax error";
+        QTest::newRow("missing column") << "adapter.sqlite" << "SELECT missing_column FROM cells"
                                         << "Can't select from DB:  no such column: missing_column";
-        QTest::newRow("empty statement") << " " << "Can't select from DB:  Null Virtual Machine pointer";
+        QTest::newRow("empty statement") << "adapter.sqlite" << " "
+                                         << "Can't select from DB:  Null Virtual Machine pointer";
+        QTest::newRow("update") << "adapter.sqlite" << "UPDATE cells SET i = 1" << readOnly;
+        QTest::newRow("pragma that writes") << "adapter.sqlite" << "PRAGMA user_version = 9" << readOnly;
+        QTest::newRow("file that is no database") << "garbage.sqlite" << "SELECT 1 FROM sqlite_master"
+                                                  << "Can't select from DB:  file is not a database";
+        // sqlite3_open creates what is missing: only private copies may ever be opened.
+        QTest::newRow("missing file in an existing folder opens empty")
+            << "created.sqlite" << "SELECT identifier FROM PlaceBookmarks"
+            << "Can't select from DB:  no such table: PlaceBookmarks";
     }
 
     void failingQueriesNameTheCause()
     {
+        QFETCH(QString, file);
         QFETCH(QString, sql);
         QFETCH(QString, userText);
-        QCOMPARE(SelectFailure(Path(), sql.toStdString()), userText);
-    }
-
-    void fileThatIsNoDatabaseFailsAtTheFirstQuery()
-    {
-        const QString path = m_folder.filePath("garbage.sqlite");
-        QFile garbage(path);
-        QVERIFY(garbage.open(QIODevice::WriteOnly));
-        garbage.write(QByteArray(4096, 'x'));
-        garbage.close();
-        QCOMPARE(SelectFailure(path.toStdString(), "SELECT 1 FROM sqlite_master"),
-                 "Can't select from DB:  file is not a database");
-    }
-
-    void connectionNeverWrites()
-    {
-        const QByteArray before = FileHash(m_path);
-        QCOMPARE(SelectFailure(Path(), "UPDATE cells SET i = 1"),
-                 "Can't select from DB:  attempt to write a readonly database");
-        QCOMPARE(SelectFailure(Path(), "PRAGMA user_version = 9"),
-                 "Can't select from DB:  attempt to write a readonly database");
-        QCOMPARE(FileHash(m_path), before);
+        const QString path = m_folder.filePath(file);
+        const QByteArray before = FileHash(path);
+        QCOMPARE(SelectFailure(path.toStdString(), sql.toStdString()), userText);
+        QCOMPARE(FileHash(path), before);
     }
 
     // Databases from phones are mostly in write-ahead-log mode; reading one must leave nothing

@@ -83,19 +83,8 @@ inline appleMaps::AppleMapsHistoryQuerySearchItem FullQuerySearch()
     return search;
 }
 
-// Pointers into `records`, as the page hands them to the save operations.
-template <typename Record>
-std::vector<const Record*> Pointers(const std::vector<Record>& records)
-{
-    std::vector<const Record*> pointers;
-    for (const Record& record : records)
-        pointers.push_back(&record);
-    return pointers;
-}
-
 } // namespace test
 
 Q_DECLARE_METATYPE(appleMaps::AppleMapsPlaceBookmarkItem)
-Q_DECLARE_METATYPE(appleMaps::AppleMapsPlaceDisplayItem)
 Q_DECLARE_METATYPE(appleMaps::AppleMapsDirectionSearchItem)
 Q_DECLARE_METATYPE(appleMaps::AppleMapsHistoryQuerySearchItem)

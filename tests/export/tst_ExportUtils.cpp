@@ -1,11 +1,5 @@
-#include "support/RecordingSink.h"
-#include "support/RecordingTableSink.h"
 #include "support/TestRegistry.h"
 
-#include "CryptLog/log/Severity.h"
-
-#include "cmn/CommonExceptions.h"
-#include "cmn/SystemErrorException.h"
 #include "exportReport/ExportUtils.h"
 
 #include <QTest>
@@ -29,8 +23,6 @@ class ExportUtilsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::RecordingSink::ForProcessLogger(); }
-
     void isInDateRange_data()
     {
         QTest::addColumn<QDateTime>("lower");
@@ -70,80 +62,6 @@ private slots:
         std::vector<int> out;
         exportReport::utils::FilterContainer(&filter, std::vector<int>{10, 11, 12, 13, 14}, out);
         QCOMPARE(out, std::vector<int>({10, 12, 14}));
-    }
-
-    void nullFilterCopiesNothing()
-    {
-        test::ProcessRecordingSink()->Clear();
-        std::vector<int> out;
-        exportReport::utils::FilterContainer(nullptr, std::vector<int>{1, 2}, out);
-        QVERIFY(out.empty());
-        const auto lines = test::ProcessRecordingSink()->Lines();
-        QVERIFY(!lines.empty());
-        QCOMPARE(lines.back().message, std::string("Invalid filter specified."));
-        QCOMPARE(lines.back().function, std::string("exportReport::utils::FilterContainer"));
-        QCOMPARE(lines.back().severity, int(CryptLog::Error));
-    }
-
-    void stepProgress()
-    {
-        std::uint64_t counter = 5;
-        exportReport::utils::StepProgress(nullptr, counter);
-        QCOMPARE(counter, std::uint64_t(5));
-        test::RecordingProgress progress;
-        exportReport::utils::StepProgress(&progress, counter);
-        exportReport::utils::StepProgress(&progress, counter);
-        QCOMPARE(progress.steps, std::vector<std::uint64_t>({5, 6}));
-        QCOMPARE(counter, std::uint64_t(7));
-    }
-
-    void dateCell()
-    {
-        test::RecordingTable table("t");
-        exportReport::utils::SetDateCell("Date", QDateTime(), table);
-        exportReport::utils::SetDateCell("Date", QDateTime(QDate(2019, 3, 5), QTime(14, 7), Qt::OffsetFromUTC, 19800),
-                                         table);
-        QCOMPARE(table.calls, QStringList("cell Date=05.03.2019 14:07:00 (UTC +5:30)"));
-    }
-
-    void exportErrorReportsTheCategory()
-    {
-        test::ProcessRecordingSink()->Clear();
-        test::RecordingProgress progress;
-        exportReport::utils::LogExportError("Apple Maps", "broken", &progress);
-        exportReport::utils::LogExportError("Apple Maps", "broken", nullptr);
-        QCOMPARE(progress.failedCategories, QStringList("Apple Maps"));
-        const auto lines = test::ProcessRecordingSink()->Lines();
-        QCOMPARE(lines.size(), std::size_t(2));
-        QCOMPARE(lines[0].message, std::string("Apple Maps data was not exported: broken"));
-        QCOMPARE(lines[0].severity, int(CryptLog::Error));
-    }
-
-    void systemErrorGroups_data()
-    {
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<uint>("systemError");
-        QTest::addColumn<bool>("fullDisk");
-        QTest::newRow("disk full picks code 57") << 1u << 112u << true;
-        QTest::newRow("unable to write file") << 53u << 0u << true;
-        QTest::newRow("file exists") << 1u << 80u << false;
-        QTest::newRow("unable to open file") << 50u << 2u << false;
-    }
-
-    void systemErrorGroups()
-    {
-        QFETCH(uint, code);
-        QFETCH(uint, systemError);
-        QFETCH(bool, fullDisk);
-        const cmn::SystemErrorException exception(CMN_SOURCE_LOCATION, code, "copy", systemError);
-        bool thrown = false;
-        try {
-            exportReport::utils::ProcessExportSystemError(exception);
-        } catch (const ulq::cmn::CommonException& common) {
-            thrown = true;
-            QVERIFY(QString::fromStdString(common.GetUserText()).startsWith("Not enough free space in temporary folder: "));
-        }
-        QCOMPARE(thrown, fullDisk);
     }
 };
 

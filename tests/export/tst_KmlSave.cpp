@@ -2,6 +2,7 @@
 #include "XmlTree.h"
 
 #include "plugin/ScriptedBackups.h"
+#include "support/CaughtException.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
@@ -14,8 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
-#include <optional>
 
 using namespace appleMaps;
 using SaveCall = std::function<void(AppleMapsPlugIn&, location::LocationHistoryFileFormat, const QString&)>;
@@ -43,17 +44,6 @@ SaveRecords& Records()
 boost::filesystem::path Path(const QString& path)
 {
     return boost::filesystem::path(path.toStdWString());
-}
-
-std::optional<cmn::PlugInCommonException> SaveFailure(const SaveCall& save, AppleMapsPlugIn& plugIn,
-                                                      const QString& path)
-{
-    try {
-        save(plugIn, Kml, path);
-    } catch (const cmn::PlugInCommonException& exception) {
-        return exception;
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -161,7 +151,7 @@ private slots:
         QFETCH(SaveCall, save);
         QFETCH(QString, writer);
         const QString path = m_folder.filePath("missing folder/out.kml");
-        const std::optional<cmn::PlugInCommonException> failure = SaveFailure(save, *m_plugIn, path);
+        const auto failure = test::CaughtException<cmn::PlugInCommonException>([&] { save(*m_plugIn, Kml, path); });
         QVERIFY(failure.has_value());
         QCOMPARE(QString::fromStdString(failure->GetUserText()), QString("Can't open file"));
         // A template's name carries its arguments.

@@ -21,10 +21,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <functional>
 #include <ios>
+#include <numeric>
+#include <system_error>
 
 using namespace appleMaps;
+using Failure = std::function<void()>;
 Q_DECLARE_METATYPE(appleMaps::AppleMapsRecords)
+Q_DECLARE_METATYPE(Failure)
 
 namespace {
 
@@ -128,37 +134,42 @@ private slots:
 
     void cleanup() { m_plugIn.reset(); }
 
+    void sheetsInOrderWithSharedProgress_data()
+    {
+        QTest::addColumn<AppleMapsRecords>("records");
+        QTest::addColumn<bool>("withProgress");
+        QTest::addColumn<QStringList>("sheets");
+        AppleMapsRecords twoFavourites = OneOfEach();
+        twoFavourites.bookmarks.push_back(test::FullBookmark());
+        AppleMapsRecords twoKinds = OneOfEach();
+        twoKinds.querySearches.clear();
+        twoKinds.placeDisplays.clear();
+        const QStringList all = {SearchesSheet, FavoritesSheet, ExploredSheet, DirectionsSheet};
+        QTest::newRow("every kind") << twoFavourites << true << all;
+        QTest::newRow("kind without records gets no sheet")
+            << twoKinds << true << QStringList({FavoritesSheet, DirectionsSheet});
+        QTest::newRow("without a progress sink") << twoFavourites << false << all;
+    }
+
     void sheetsInOrderWithSharedProgress()
     {
-        AppleMapsRecords records = OneOfEach();
-        records.bookmarks.push_back(test::FullBookmark());
+        QFETCH(AppleMapsRecords, records);
+        QFETCH(bool, withProgress);
+        QFETCH(QStringList, sheets);
         Load(records);
+        if (!withProgress)
+            m_context.progress = nullptr;
         m_plugIn->Export(m_context);
-        QCOMPARE(m_tables.Names(), QStringList({SearchesSheet, FavoritesSheet, ExploredSheet, DirectionsSheet}));
-        QCOMPARE(m_tables.kinds, std::vector<int>(4, 1));
+        QCOMPARE(m_tables.Names(), sheets);
+        QCOMPARE(m_tables.kinds, std::vector<int>(sheets.size(), 1));
         // The category's size: after a parse, the records it gave.
-        QCOMPARE(m_progress.total, std::uint64_t(5));
-        QCOMPARE(m_progress.steps, std::vector<std::uint64_t>({0, 1, 2, 3, 4}));
+        const std::uint64_t count = withProgress ? records.querySearches.size() + records.bookmarks.size()
+                + records.placeDisplays.size() + records.directionSearches.size() : 0;
+        std::vector<std::uint64_t> steps(count);
+        std::iota(steps.begin(), steps.end(), 0);
+        QCOMPARE(m_progress.total, count);
+        QCOMPARE(m_progress.steps, steps);
         QVERIFY(m_progress.failedCategories.isEmpty());
-    }
-
-    void kindWithoutRecordsGetsNoSheet()
-    {
-        AppleMapsRecords records = OneOfEach();
-        records.querySearches.clear();
-        records.placeDisplays.clear();
-        Load(records);
-        m_plugIn->Export(m_context);
-        QCOMPARE(m_tables.Names(), QStringList({FavoritesSheet, DirectionsSheet}));
-        QCOMPARE(m_progress.steps, std::vector<std::uint64_t>({0, 1}));
-    }
-
-    void withoutProgressSink()
-    {
-        Load(OneOfEach());
-        m_context.progress = nullptr;
-        m_plugIn->Export(m_context);
-        QCOMPARE(m_tables.Names().size(), 4);
     }
 
     void rowCells_data()
@@ -236,61 +247,44 @@ private slots:
                  QStringList({"end", "summary Exported 1 entries out of 1."}));
     }
 
-    void dateRange_data()
+    // Favourites of 1 January, 1 February and 1 March 2020: which reach the sheet, and how many
+    // step the progress (records outside the date range do, rows the filter hides do not).
+    void exportedFavourites_data()
     {
         QTest::addColumn<QDateTime>("lower");
         QTest::addColumn<QDateTime>("upper");
-        QTest::addColumn<QStringList>("titles");
-        const QDateTime first = test::Utc(2020, 1, 1);
-        const QDateTime second = test::Utc(2020, 6, 1);
-        const QDateTime third = test::Utc(2021, 1, 1);
-        const QString a = first.toString(Qt::ISODate);
-        const QString b = second.toString(Qt::ISODate);
-        const QString c = third.toString(Qt::ISODate);
-        QTest::newRow("no bounds") << QDateTime() << QDateTime() << QStringList({a, b, c});
-        QTest::newRow("lower bound included, upper excluded") << first << third << QStringList({a, b});
-        QTest::newRow("equal bounds admit that instant") << second << second << QStringList({b});
-        QTest::newRow("lower bound only") << second << QDateTime() << QStringList({b, c});
-        QTest::newRow("upper bound only") << QDateTime() << second << QStringList({a});
-    }
-
-    void dateRange()
-    {
-        QFETCH(QDateTime, lower);
-        QFETCH(QDateTime, upper);
-        QFETCH(QStringList, titles);
-        AppleMapsRecords records;
-        records.bookmarks = BookmarksAt({test::Utc(2020, 1, 1), test::Utc(2020, 6, 1), test::Utc(2021, 1, 1)});
-        Load(records);
-        m_context.lowerBound = lower;
-        m_context.upperBound = upper;
-        m_plugIn->Export(m_context);
-        const test::RecordingTable* table = m_tables.Table(FavoritesSheet);
-        QCOMPARE(ExportedTitles(table), titles);
-        QCOMPARE(table->summaries, QStringList(QString("Exported %1 entries out of 3.").arg(titles.size())));
-        QCOMPARE(m_progress.steps.size(), std::size_t(3));
-    }
-
-    void filteredExport_data()
-    {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("withProvider");
         QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QString>("summary");
-        const QString second = test::Utc(2020, 2, 1).toString(Qt::ISODate);
-        const QStringList all = {test::Utc(2020, 1, 1).toString(Qt::ISODate), second,
-                                 test::Utc(2020, 3, 1).toString(Qt::ISODate)};
-        QTest::newRow("mode 2 with a provider") << 2 << true << QStringList(second) << "Exported 1 entries out of 3.";
-        QTest::newRow("mode 2 without a provider") << 2 << false << all << "Exported 3 entries out of 3.";
-        QTest::newRow("mode 1 ignores the provider") << 1 << true << all << "Exported 3 entries out of 3.";
+        QTest::addColumn<int>("steps");
+        const QDateTime none;
+        const QDateTime january = test::Utc(2020, 1, 1);
+        const QDateTime february = test::Utc(2020, 2, 1);
+        const QDateTime march = test::Utc(2020, 3, 1);
+        const QString jan = january.toString(Qt::ISODate);
+        const QString feb = february.toString(Qt::ISODate);
+        const QString mar = march.toString(Qt::ISODate);
+        const QStringList all = {jan, feb, mar};
+        const int filtered = exportReport::FilteredExportMode;
+        QTest::newRow("no bounds") << none << none << 1 << false << all << 3;
+        QTest::newRow("lower bound included, upper excluded") << january << march << 1 << false
+                                                              << QStringList({jan, feb}) << 3;
+        QTest::newRow("equal bounds admit that instant") << february << february << 1 << false << QStringList(feb) << 3;
+        QTest::newRow("lower bound only") << february << none << 1 << false << QStringList({feb, mar}) << 3;
+        QTest::newRow("upper bound only") << none << february << 1 << false << QStringList(jan) << 3;
+        QTest::newRow("filtered mode with a provider") << none << none << filtered << true << QStringList(feb) << 1;
+        QTest::newRow("filtered mode without a provider") << none << none << filtered << false << all << 3;
+        QTest::newRow("full mode ignores the provider") << none << none << 1 << true << all << 3;
     }
 
-    void filteredExport()
+    void exportedFavourites()
     {
+        QFETCH(QDateTime, lower);
+        QFETCH(QDateTime, upper);
         QFETCH(int, mode);
         QFETCH(bool, withProvider);
         QFETCH(QStringList, titles);
-        QFETCH(QString, summary);
+        QFETCH(int, steps);
         AppleMapsRecords records;
         records.bookmarks = BookmarksAt({test::Utc(2020, 1, 1), test::Utc(2020, 2, 1), test::Utc(2020, 3, 1)});
         Load(records);
@@ -298,11 +292,13 @@ private slots:
         provider.SetAcceptedRows(FavoritesCategory, {1});
         m_filterHolder.filterProvider = withProvider ? &provider : nullptr;
         m_exportMode = mode;
+        m_context.lowerBound = lower;
+        m_context.upperBound = upper;
         m_plugIn->Export(m_context);
         const test::RecordingTable* table = m_tables.Table(FavoritesSheet);
         QCOMPARE(ExportedTitles(table), titles);
-        QCOMPARE(table->summaries, QStringList(summary));
-        QCOMPARE(m_progress.steps.size(), std::size_t(titles.size()));
+        QCOMPARE(table->summaries, QStringList(QString("Exported %1 entries out of 3.").arg(titles.size())));
+        QCOMPARE(m_progress.steps.size(), std::size_t(steps));
     }
 
     void filteredCategoryWithoutFilterExportsNothing()
@@ -318,57 +314,39 @@ private slots:
         QVERIFY(ErrorLogged("Invalid filter specified."));
     }
 
-    void failureStopsTheExport()
+    // A sheet that cannot be made ends the category; only a full disk ends the whole export.
+    void failingSheet_data()
     {
-        Load(OneOfEach());
-        m_tables.failOn = FavoritesSheet.toStdString();
-        test::ProcessRecordingSink()->Clear();
-        m_plugIn->Export(m_context);
-        QCOMPARE(m_tables.Names(), QStringList(SearchesSheet));
-        QCOMPARE(m_progress.failedCategories, QStringList("Apple Maps"));
-        QVERIFY(ErrorLogged("Apple Maps data was not exported: no table Apple Maps - Favorites"));
-    }
-
-    void systemErrors_data()
-    {
-        QTest::addColumn<uint>("code");
-        QTest::addColumn<uint>("systemError");
-        QTest::addColumn<bool>("endsExport");
-        QTest::newRow("disk full") << 50u << 112u << true;
-        QTest::newRow("unable to write file") << 53u << 5u << true;
-        QTest::newRow("access denied") << 50u << 5u << false;
-    }
-
-    void systemErrors()
-    {
-        QFETCH(uint, code);
-        QFETCH(uint, systemError);
-        QFETCH(bool, endsExport);
-        Load(OneOfEach());
-        m_tables.failOn = FavoritesSheet.toStdString();
-        m_tables.failure = [code, systemError] {
-            throw cmn::SystemErrorException(CMN_SOURCE_LOCATION, code, "write", systemError);
+        QTest::addColumn<Failure>("failure");
+        QTest::addColumn<QString>("userText"); // of what reaches the caller; empty when the export goes on
+        const auto systemError = [](uint code, uint systemError) {
+            return Failure([=] { throw cmn::SystemErrorException(CMN_SOURCE_LOCATION, code, "write", systemError); });
         };
-        const auto failure = test::CaughtException<ulq::cmn::CommonException>([this] { m_plugIn->Export(m_context); });
-        QCOMPARE(failure.has_value(), endsExport);
-        if (failure)
-            QCOMPARE(failure->GetUserText(), ulq::cmn::utils::GetTempFolderFullMessage());
-        QCOMPARE(m_progress.failedCategories, endsExport ? QStringList() : QStringList("Apple Maps"));
-        QCOMPARE(m_tables.Names(), QStringList(SearchesSheet));
-    }
-
-    void streamFailureLeavesExport()
-    {
-        Load(OneOfEach());
-        m_tables.failOn = FavoritesSheet.toStdString();
-        m_tables.failure = [] {
+        const QString fullTempFolder = QString::fromStdString(ulq::cmn::utils::GetTempFolderFullMessage());
+        QTest::newRow("disk full") << systemError(50, 112) << fullTempFolder;
+        QTest::newRow("unable to write file") << systemError(53, 5) << fullTempFolder;
+        QTest::newRow("stream failure on a full disk") << Failure([] {
             errno = ENOSPC;
             throw std::ios_base::failure("stream");
-        };
-        const auto failure = test::CaughtException<ulq::cmn::CommonException>([this] { m_plugIn->Export(m_context); });
-        QVERIFY(failure);
-        QCOMPARE(QString(failure->GetLocation().function), QString("appleMaps::AppleMapsPlugIn::Export"));
-        QCOMPARE(failure->GetUserText(), std::generic_category().message(ENOSPC));
+        }) << QString::fromStdString(std::generic_category().message(ENOSPC));
+        QTest::newRow("access denied") << systemError(50, 5) << "";
+        QTest::newRow("other failure") << Failure() << "";
+    }
+
+    void failingSheet()
+    {
+        QFETCH(Failure, failure);
+        QFETCH(QString, userText);
+        Load(OneOfEach());
+        m_tables.failOn = FavoritesSheet.toStdString();
+        m_tables.failure = failure;
+        test::ProcessRecordingSink()->Clear();
+        const auto thrown = test::CaughtException<ulq::cmn::CommonException>([this] { m_plugIn->Export(m_context); });
+        QCOMPARE(thrown ? QString::fromStdString(thrown->GetUserText()) : QString(), userText);
+        QCOMPARE(m_progress.failedCategories, thrown ? QStringList() : QStringList("Apple Maps"));
+        QCOMPARE(m_tables.Names(), QStringList(SearchesSheet));
+        if (!failure)
+            QVERIFY(ErrorLogged("Apple Maps data was not exported: no table Apple Maps - Favorites"));
     }
 };
 

@@ -30,8 +30,6 @@ public:
             ++*m_destructions;
     }
 
-    using FilterBaseTemplate::GetSearchText;
-
 protected:
     bool IsRowAccepted(int row) override
     {

@@ -66,16 +66,14 @@ private slots:
     void resetCounts()
     {
         QFETCH(bool, keep);
-        QFETCH(quint64, otherItemShown);
-        QFETCH(quint64, otherValueShown);
         cmn::filter::FilterContext context = MixedContext();
 
         cmn::filter::utils::ResetCounts(keep, context);
 
         QCOMPARE(quint64(ExtraOf(context.items[0]).shownCount), quint64(10));
-        QCOMPARE(quint64(ExtraOf(context.items[1]).shownCount), otherItemShown);
+        QTEST(quint64(ExtraOf(context.items[1]).shownCount), "otherItemShown");
         const auto& values = context.items[1].values;
-        QCOMPARE(quint64(boost::any_cast<ItemBaseInfo>(values[0].value).shownCount), otherValueShown);
+        QTEST(quint64(boost::any_cast<ItemBaseInfo>(values[0].value).shownCount), "otherValueShown");
         QCOMPARE(cmn::filter::utils::GetItemValue<QDateTime>(values[1]), kMarchFifth);
         QCOMPARE(cmn::filter::utils::GetItemValue<QDateTime>(context.items[0].values[1]), kMarchFifth);
     }
@@ -97,12 +95,10 @@ private slots:
     void readingItemValues()
     {
         QFETCH(boost::any, stored);
-        QFETCH(QString, asText);
-        QFETCH(QDateTime, asDate);
         const cmn::filter::ItemValue item = ValueHolding(stored);
 
-        QCOMPARE(QString::fromStdString(cmn::filter::utils::GetItemValue<std::string>(item, "default")), asText);
-        QCOMPARE(cmn::filter::utils::GetItemValue<QDateTime>(item), asDate);
+        QTEST(QString::fromStdString(cmn::filter::utils::GetItemValue<std::string>(item, "default")), "asText");
+        QTEST(cmn::filter::utils::GetItemValue<QDateTime>(item), "asDate");
     }
 
     void missingDateItemIsLogged_data()

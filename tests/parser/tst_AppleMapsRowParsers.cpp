@@ -42,14 +42,6 @@ Cells PlaceRow(const char* identifier, boost::any timestamp = Int64(1), boost::a
             Text("Kremlin")};
 }
 
-cmn::Address MakeAddress(const QString& locality)
-{
-    cmn::Address address;
-    address.locality = locality;
-    address.resolutionState = cmn::Address::Resolved;
-    return address;
-}
-
 // A fetch over a map of no addresses.
 details::AddressSource NoAddresses()
 {
@@ -186,35 +178,6 @@ private slots:
         QCOMPARE(address.resolutionState, cmn::Address::Resolved);
     }
 
-    // Places and directions share one map: an identifier's addresses go to its first record.
-    void takingSourceHandsAddressesOutOnce()
-    {
-        details::AddressMap addresses{{"twice", {MakeAddress("Moskva")}}};
-        details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-        std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
-        details::ParseAppleMapsPlaceItems(MakeTable({PlaceRow("twice"), PlaceRow("twice"), PlaceRow("without")}),
-                                          source, items);
-        QCOMPARE(items.size(), std::size_t(3));
-        QCOMPARE(items[0].addresses.size(), std::size_t(1));
-        QCOMPARE(items[0].addresses[0].locality, "Moskva");
-        QVERIFY(items[1].addresses.empty());
-        QVERIFY(items[2].addresses.empty());
-        QVERIFY(details::AddressSource::TakingFrom(addresses).Take("twice").empty());
-    }
-
-    // Each bookmark fetch works as if on its own copy of the map.
-    void copyingSourceLeavesTheMapForTheNextFetch()
-    {
-        const details::AddressMap addresses{{"twice", {MakeAddress("Moskva"), MakeAddress("Tver")}}};
-        for (int fetch = 0; fetch < 2; ++fetch) {
-            details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-            QCOMPARE(source.Take("twice").size(), std::size_t(2));
-            QVERIFY(source.Take("twice").empty());
-            QVERIFY(source.Take("without").empty());
-        }
-        QCOMPARE(addresses.at("twice").size(), std::size_t(2));
-    }
-
     void placeBookmarkColumns()
     {
         details::AddressSource addresses = NoAddresses();
@@ -264,7 +227,7 @@ private slots:
 
     void directionsSearchColumns()
     {
-        details::AddressMap addresses{{"d", {MakeAddress("Tver")}}};
+        details::AddressMap addresses{{"d", {cmn::Address()}}};
         details::AddressSource source = details::AddressSource::TakingFrom(addresses);
         std::vector<appleMaps::AppleMapsDirectionSearchItem> items;
         details::ParseAppleMapsDirecrionsSearchesItems(

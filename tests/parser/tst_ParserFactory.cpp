@@ -2,13 +2,9 @@
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
-#include "appleMaps/AppleMapsPlugIn.h"
 #include "appleMaps/parser/iCloudSyncAppleMapsParserFactory.h"
-#include "appleMaps/records/AppleMapsCategory.h"
 #include "cmn/PathEncoding.h"
-#include "core/interfaces/ICategoryPlugIn.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,38 +75,6 @@ private slots:
         descriptor.close();
         QCOMPARE(static_cast<int>(appleMaps::MakeAppleMapsParserFactories(ToPath(descriptor.fileName())).size()),
                  factories);
-    }
-
-    // The plug-in object as the host drives it, on a real backup.
-    void plugInParsesTheBackupItIsGiven()
-    {
-        const test::AppleMapsBackupFixture backup;
-        backup.Execute("INSERT INTO QuerySearches VALUES ('q', 1600000000, 'coffee', '', 1, 2, 3, 4);"
-                       "INSERT INTO PlaceDisplays VALUES ('p', 1600000000, 1, 2, '', '', '', 'Arbat');");
-        QTemporaryDir tempFolder;
-        appleMaps::AppleMapsPlugIn plugIn;
-        core::IPlugInBase& host = plugIn;
-        host.SetTempPath(tempFolder.path().toStdWString());
-        host.SetDataPath(backup.DescriptorPath());
-        core::ICategoryPlugIn* category = host.GetCategoryPlugIn();
-        QVERIFY(category);
-        QCOMPARE(category->GetCategoryDataSize(), std::uint64_t(2));
-        host.Parse();
-        QCOMPARE(plugIn.GetRecords().querySearches.size(), std::size_t(1));
-        QCOMPARE(plugIn.GetRecords().placeDisplays.size(), std::size_t(1));
-        QCOMPARE(plugIn.GetFilterContext(appleMaps::ExploredPlacesCategory).items.size(), std::size_t(1));
-        QVERIFY(QDir(tempFolder.path()).isEmpty());
-    }
-
-    void plugInOffersNoCategoryForAnOldDescriptor()
-    {
-        test::DescriptorFields fields;
-        fields.version = "2";
-        const test::AppleMapsBackupFixture backup(fields);
-        appleMaps::AppleMapsPlugIn plugIn;
-        core::IPlugInBase& host = plugIn;
-        host.SetDataPath(backup.DescriptorPath());
-        QVERIFY(!host.GetCategoryPlugIn());
     }
 };
 

@@ -52,6 +52,21 @@ const char* const SmallBackup = R"(
         ('directions', 1700000100, 7, '', '', '', 'Somewhere', 55.0, 37.0, 55.1, 37.1);
 )";
 
+// SmallBackup parsed, and its files' hashes from before the parse.
+struct ParsedSmallBackup {
+    ParsedSmallBackup()
+    {
+        backup.Execute(SmallBackup);
+        before = backup.Snapshot();
+        parser.Parse(records);
+    }
+
+    test::AppleMapsBackupFixture backup;
+    iCloudSyncAppleMapsParser parser{backup.DescriptorPath().toStdWString()};
+    QMap<QString, QByteArray> before;
+    AppleMapsRecords records;
+};
+
 QStringList MessagesOf(const std::string& function)
 {
     QStringList messages;
@@ -92,35 +107,22 @@ private slots:
 
     void parsesEveryKindFromACopy()
     {
-        const test::AppleMapsBackupFixture backup;
-        QVERIFY(backup.IsValid());
-        backup.Execute(SmallBackup);
-        const auto before = backup.Snapshot();
-
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        QVERIFY(!parser.IsDataChanged());
+        ParsedSmallBackup parsed;
+        QVERIFY(parsed.backup.IsValid());
         // Identifiers: searches 3, place bookmarks 2, place displays 1, directions 2, routes 1.
-        QCOMPARE(parser.GetDataSize(), std::uint64_t(9));
-        AppleMapsRecords records;
-        parser.Parse(records);
-
-        QCOMPARE(records.bookmarks.size(), std::size_t(3));
-        QCOMPARE(records.querySearches.size(), std::size_t(2));
-        QCOMPARE(records.placeDisplays.size(), std::size_t(2));
-        QCOMPARE(records.directionSearches.size(), std::size_t(2));
-        QCOMPARE(parser.GetBackupId(), std::string("0F3A-77C1-backup"));
-        QCOMPARE(backup.Snapshot(), before);
+        QCOMPARE(parsed.parser.GetDataSize(), std::uint64_t(9));
+        QCOMPARE(parsed.records.bookmarks.size(), std::size_t(3));
+        QCOMPARE(parsed.records.querySearches.size(), std::size_t(2));
+        QCOMPARE(parsed.records.placeDisplays.size(), std::size_t(2));
+        QCOMPARE(parsed.records.directionSearches.size(), std::size_t(2));
+        QCOMPARE(parsed.parser.GetBackupId(), std::string("0F3A-77C1-backup"));
+        QCOMPARE(parsed.backup.Snapshot(), parsed.before);
     }
 
     // Bookmark fetches read copies of the addresses, places and directions share one map.
     void addressesFollowTheIdentifierAcrossKinds()
     {
-        const test::AppleMapsBackupFixture backup;
-        backup.Execute(SmallBackup);
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        AppleMapsRecords records;
-        parser.Parse(records);
-
+        const AppleMapsRecords records = ParsedSmallBackup().records;
         QCOMPARE(records.bookmarks[0].type + records.bookmarks[2].type, "PlaceRoute");
         QCOMPARE(records.bookmarks[0].addresses.size(), std::size_t(2));
         QCOMPARE(records.bookmarks[0].addresses[1].subThoroughfare, "9");
@@ -134,12 +136,7 @@ private slots:
 
     void markersAndUnknownValuesOfTheDatabase()
     {
-        const test::AppleMapsBackupFixture backup;
-        backup.Execute(SmallBackup);
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        AppleMapsRecords records;
-        parser.Parse(records);
-
+        const AppleMapsRecords records = ParsedSmallBackup().records;
         const appleMaps::AppleMapsPlaceBookmarkItem& louvre = records.bookmarks[1];
         QCOMPARE(louvre.placePoint, (location::Coordinates{2.35, -91.0, 0.0}));
         QVERIFY(louvre.timestamp.isNull());
@@ -152,15 +149,10 @@ private slots:
     // The timestamp-0 bookmark does not pull the range's start to 1970.
     void everyKindWithRecordsGetsTheOverallDateRange()
     {
-        const test::AppleMapsBackupFixture backup;
-        backup.Execute(SmallBackup);
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        AppleMapsRecords records;
-        parser.Parse(records);
-
+        ParsedSmallBackup parsed;
         const std::size_t counts[] = {2, 3, 2, 2};
         for (int kind = appleMaps::FirstCategory; kind <= appleMaps::LastCategory; ++kind) {
-            cmn::filter::FilterContext& context = parser.GetFilterContext(kind);
+            cmn::filter::FilterContext& context = parsed.parser.GetFilterContext(kind);
             QCOMPARE(context.items.size(), std::size_t(1));
             QVERIFY(!context.enabled);
             cmn::filter::ItemTemplate* item = cmn::filter::utils::GetDateItemTemplate(context);
@@ -195,11 +187,7 @@ private slots:
 
     void fetchesLogTheirProgress()
     {
-        const test::AppleMapsBackupFixture backup;
-        backup.Execute(SmallBackup);
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        AppleMapsRecords records;
-        parser.Parse(records);
+        const ParsedSmallBackup parsed;
         const std::string prefix = "appleMaps::iCloudSyncAppleMapsParser::";
         QCOMPARE(MessagesOf(prefix + "FetchAppleMapsPlaceBookmarks"),
                  QStringList({"Start parsing Apple Maps place bookmarks",

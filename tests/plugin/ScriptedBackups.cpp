@@ -10,10 +10,9 @@ public:
     explicit ScriptedParser(std::shared_ptr<ScriptedBackup> backup)
         : m_backup(std::move(backup))
     {
-        ++m_backup->parsersMade;
     }
 
-    bool IsDataChanged() override { return m_backup->dataChanged; }
+    bool IsDataChanged() override { return false; }
 
     std::uint64_t GetDataSize() override
     {

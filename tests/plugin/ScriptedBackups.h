@@ -18,9 +18,7 @@ struct ScriptedBackup {
     std::function<void()> sizeFailure;
     // Thrown from Parse when set.
     std::function<void()> parseFailure;
-    bool dataChanged = false;
     int parseCalls = 0;
-    int parsersMade = 0;
 };
 
 // Backups by descriptor path; the plug-in below gets a parser only for the paths listed here.
@@ -30,8 +28,6 @@ using ScriptedBackups = std::map<QString, std::shared_ptr<ScriptedBackup>>;
 class ScriptedPlugIn : public appleMaps::AppleMapsPlugIn {
 public:
     explicit ScriptedPlugIn(ScriptedBackups backups);
-
-    ScriptedBackups& Backups() { return m_backups; }
 
 protected:
     appleMaps::AppleMapsParserFactories CreateParserFactories(const QString& path) const override;

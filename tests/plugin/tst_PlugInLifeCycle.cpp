@@ -86,16 +86,21 @@ private slots:
 
     void init() { test::RecordingSink::ForProcessLogger().Clear(); }
 
-    void unchangedBackupIsNotParsedAgain()
+    void parseIsJournalledAndNotRepeatedForAnUnchangedBackup()
     {
         auto backup = Backup(2);
         test::ScriptedPlugIn plugIn({{m_first, backup}});
+        int seen = m_journal->EntryCount();
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 1);
         QCOMPARE(plugIn.GetRecords().querySearches.size(), 2u);
+        const QVector<core::JournalEntry> entries = NewJournalEntries(seen);
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0].text, QString("[Apple Maps]: Parsing Apple Maps started."));
+        QCOMPARE(entries[1].text, QString("[Apple Maps]: 2 records extracted."));
 
-        const int seen = m_journal->EntryCount();
+        seen = m_journal->EntryCount();
         test::RecordingSink::ForProcessLogger().Clear();
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
@@ -105,19 +110,7 @@ private slots:
         QVERIFY(NewJournalEntries(seen).isEmpty());
     }
 
-    void parseIsJournalled()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        const int seen = m_journal->EntryCount();
-        plugIn.SetDataPath(m_first);
-        plugIn.Parse();
-        const QVector<core::JournalEntry> entries = NewJournalEntries(seen);
-        QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries[0].text, QString("[Apple Maps]: Parsing Apple Maps started."));
-        QCOMPARE(entries[1].text, QString("[Apple Maps]: 2 records extracted."));
-    }
-
-    void emptyCategoryIsNotParsed()
+    void emptyCategoryIsNotParsedAndGetsNoPage()
     {
         auto backup = Backup(0);
         test::ScriptedPlugIn plugIn({{m_first, backup}});
@@ -126,6 +119,8 @@ private slots:
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 0);
         QVERIFY(NewJournalEntries(seen).isEmpty());
+        plugIn.CreateView();
+        QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
 
     void stoppedParseIsRepeated()
@@ -220,14 +215,6 @@ private slots:
         QCOMPARE(second->parseCalls, 0);
     }
 
-    void sizeOfAForeignFolderIsZero()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        QCOMPARE(plugIn.GetDataSize(m_second), 0u);
-        plugIn.SetDataPath(m_second);
-        QVERIFY(!plugIn.GetCategoryPlugIn());
-    }
-
     void sizeFailures_data()
     {
         QTest::addColumn<ExceptionThrower>("thrower");
@@ -261,26 +248,6 @@ private slots:
         } else {
             QCOMPARE(category->GetCategoryDataSize(), core::CategoryPlugInBase::kUnknownSize);
         }
-    }
-
-    void viewIsHandedOverOnce()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        plugIn.SetDataPath(m_first);
-        plugIn.Parse();
-        plugIn.CreateView();
-        std::unique_ptr<core::CategoryViewBase> view(plugIn.GetCategoryPlugIn()->TakeView());
-        QVERIFY(qobject_cast<appleMaps::ui::AppleMapsWidget*>(view.get()));
-        QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
-    }
-
-    void emptyCategoryGetsNoPage()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(0)}});
-        plugIn.SetDataPath(m_first);
-        plugIn.Parse();
-        plugIn.CreateView();
-        QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
 
     void detachWaitsForTheGuiThread()
@@ -321,6 +288,8 @@ private slots:
         plugIn.CreateView();
         const std::unique_ptr<core::CategoryViewBase> view(plugIn.GetCategoryPlugIn()->TakeView());
         QVERIFY(qobject_cast<appleMaps::ui::AppleMapsWidget*>(view.get()));
+        // The host owns the page from now on.
+        QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
 
     void kindWithoutRecordsHasAnEmptyContext()

@@ -56,7 +56,9 @@ private slots:
         QCOMPARE(QPluginLoader(MAPS_PLUGIN_MODULE).instance(), instance);
     }
 
-    void notABackupGivesNoCategory()
+    // A path that is no descriptor offers nothing; a descriptor that cannot be read reaches the
+    // host from SetDataPath.
+    void dataPathsWithoutAppleMapsData()
     {
         const QString path = "/backups/one/Manifest.plist";
         auto* plugIn = qobject_cast<core::IPlugInBase*>(QPluginLoader(MAPS_PLUGIN_MODULE).instance());
@@ -64,13 +66,6 @@ private slots:
         plugIn->SetDataPath(path);
         QVERIFY(!plugIn->GetCategoryPlugIn());
         QCOMPARE(plugIn->GetDataSize(path), 0u);
-    }
-
-    // A descriptor that cannot be read reaches the host from SetDataPath.
-    void missingDescriptorReachesTheHost()
-    {
-        auto* plugIn = qobject_cast<core::IPlugInBase*>(QPluginLoader(MAPS_PLUGIN_MODULE).instance());
-        QVERIFY(plugIn);
         QVERIFY_EXCEPTION_THROWN(plugIn->SetDataPath("/no/such/backup/icloud_synced.xml"), std::exception);
     }
 
@@ -109,12 +104,6 @@ private slots:
             {"none", nullptr},
         };
         QCOMPARE(plugIn.qt_metacast(name.constData()), subObjects.at(subObject));
-    }
-
-    void exportFormatsForTheSaveDialog()
-    {
-        appleMaps::AppleMapsPlugIn plugIn;
-        QCOMPARE(plugIn.GetExportFormats(), QString("Excel file (*.xlsx);;Kml file (*.kml)"));
     }
 };
 

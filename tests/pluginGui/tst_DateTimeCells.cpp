@@ -48,10 +48,6 @@ private slots:
     {
         QFETCH(int, stage);
         QFETCH(QString, expectedDate);
-        QFETCH(bool, timeShown);
-        QFETCH(bool, timeCut);
-        QFETCH(bool, zoneShown);
-        QFETCH(bool, zoneCut);
 
         const QFont font;
         const QFontMetrics metrics(font);
@@ -70,11 +66,11 @@ private slots:
             QVERIFY(Date.startsWith(words.value(0).chopped(1)));
         }
         const QString time = words.value(1);
-        QCOMPARE(!time.isEmpty(), timeShown);
-        QCOMPARE(time.endsWith(Ellipsis), timeCut);
+        QTEST(!time.isEmpty(), "timeShown");
+        QTEST(time.endsWith(Ellipsis), "timeCut");
         const QString zone = words.mid(2).join(QLatin1Char(' '));
-        QCOMPARE(!zone.isEmpty(), zoneShown);
-        QCOMPARE(zone.endsWith(Ellipsis), zoneCut);
+        QTEST(!zone.isEmpty(), "zoneShown");
+        QTEST(zone.endsWith(Ellipsis), "zoneCut");
     }
 
     void dateTimeHtmlMarkup()
@@ -94,16 +90,12 @@ private slots:
         const QTime time(14, 7);
         QTest::newRow("half hour west") << QDateTime(date, time, Qt::OffsetFromUTC, -(3 * 3600 + 1800))
                                         << "05.03.2019 14:07:00 (UTC -3:30)" << "05.03.2019 14:07:00 (UTC -3:30)";
-        QTest::newRow("UTC") << QDateTime(date, time, Qt::UTC) << "05.03.2019 14:07:00 (UTC)"
-                             << "05.03.2019 14:07:00 (UTC)";
         QTest::newRow("no date") << QDateTime() << QString() << "No date is found";
     }
 
     void dateCell()
     {
         QFETCH(QDateTime, value);
-        QFETCH(QString, copied);
-        QFETCH(QString, drawnPlain);
 
         test::CellTable table(400, 1);
         const QModelIndex index = table.model.index(0, 0);
@@ -113,13 +105,13 @@ private slots:
 
         test::PaintCell(delegate, table.OptionFor(index), index);
         QCOMPARE(delegate.drawn.size(), 1);
-        QCOMPARE(ToPlain(delegate.drawn.first()), drawnPlain);
+        QTEST(ToPlain(delegate.drawn.first()), "drawnPlain");
         if (value.isNull())
             QCOMPARE(delegate.drawn.first(), pluginGui::GrayHtml(pluginGui::ItalicHtml("No date is found")));
 
         QString text;
         delegate.CopyText(QPoint(), index, &table.view, &text);
-        QCOMPARE(text, copied);
+        QTEST(text, "copied");
     }
 };
 

@@ -16,15 +16,6 @@ namespace {
 
 const QString Message = QStringLiteral("Category Favorites has been exported to /home/examiner/cases/2019-03/favorites.kml");
 
-bool Logged(const std::string& function, const std::string& message)
-{
-    for (const test::LogLine& line : test::ProcessRecordingSink()->Lines()) {
-        if (line.function == function && line.message == message)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 class NotificationsTest : public QObject {
@@ -70,40 +61,30 @@ private slots:
         QCOMPARE(hidden.count(), 1);
     }
 
-    void closeButtonHidesAtOnce()
+    void popupFollowsTheWindowWidthAndClosesAtOnce()
     {
         QWidget window;
         window.resize(300, 200);
         auto* popup = new viewers::gui::NotificationPopupTimerWidget(&window);
         window.show();
         popup->ShowAnimated();
+        window.resize(640, 200);
+        QTRY_COMPARE(popup->width(), 640);
         QTRY_COMPARE(popup->height(), 26);
-        QSignalSpy hidden(popup, &viewers::gui::NotificationPopup::HideFinished);
 
+        QSignalSpy hidden(popup, &viewers::gui::NotificationPopup::HideFinished);
         QTest::mouseClick(popup->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
         QVERIFY(!popup->isVisible());
         QCOMPARE(hidden.count(), 1);
         QVERIFY(!popup->findChild<QTimer*>()->isActive());
     }
 
-    void popupFollowsTheWindowWidth()
-    {
-        QWidget window;
-        window.resize(300, 200);
-        auto* popup = new viewers::gui::NotificationPopupTimerWidget(&window);
-        window.show();
-        popup->ShowAnimated();
-
-        window.resize(640, 200);
-        QTRY_COMPARE(popup->width(), 640);
-    }
-
     void popupWithoutWindowIsLogged()
     {
         viewers::gui::NotificationPopupTimerWidget popup(nullptr);
         popup.ShowAnimated();
-        QVERIFY(Logged("viewers::gui::NotificationPopup::SetTopParent", "Can't get top parent widget for notification popup."));
-        QVERIFY(Logged("viewers::gui::NotificationPopup::ShowAnimated", "Top parent is invalid."));
+        QVERIFY(test::ProcessLogged("viewers::gui::NotificationPopup::SetTopParent", "Can't get top parent widget for notification popup."));
+        QVERIFY(test::ProcessLogged("viewers::gui::NotificationPopup::ShowAnimated", "Top parent is invalid."));
         popup.hide();
     }
 
@@ -120,7 +101,7 @@ private slots:
         QTRY_VERIFY(label->text().contains(QChar(0x2026)));
         QVERIFY(label->text().startsWith("Category"));
         QVERIFY(label->text().endsWith("kml "));
-        QVERIFY(label->toolTip().contains(Message));
+        QCOMPARE(label->toolTip(), QStringLiteral("<p style='white-space:pre'>%1 </p>").arg(Message));
         QCOMPARE(label->width(), 240);
 
         strip.resize(2000, 26);

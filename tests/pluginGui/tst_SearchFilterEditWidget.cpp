@@ -170,7 +170,6 @@ private slots:
         QFETCH(uint, count);
         QFETCH(QString, typedAfterCount);
         QFETCH(QColor, outer);
-        QFETCH(QColor, inner);
         QFETCH(QString, magnifier);
         SearchFilterEditWidget widget;
         widget.resize(300, widget.height());
@@ -183,7 +182,7 @@ private slots:
         const QImage image = widget.grab().toImage();
         const int middle = image.height() / 2;
         QCOMPARE(image.pixelColor(0, middle), outer);
-        QCOMPARE(image.pixelColor(1, middle), inner);
+        QTEST(image.pixelColor(1, middle), "inner");
         QCOMPARE(image.pixelColor(image.width() - 1, middle), outer);
         const QImage shown = Find<QLabel>(widget, "lblImg")->pixmap(Qt::ReturnByValue).toImage();
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), QImage(magnifier).convertToFormat(QImage::Format_ARGB32));

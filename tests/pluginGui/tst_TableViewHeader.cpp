@@ -3,7 +3,6 @@
 #include "pluginGui/SetupTableView.h"
 #include "pluginGui/TableViewHeader.h"
 
-#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
@@ -112,7 +111,7 @@ private slots:
         }
     }
 
-    void setUpTableSortsByTheFirstColumnDescending()
+    void setUpTableSortsByTheFirstColumnDescendingAndIsReadOnly()
     {
         HeaderTable table;
         const QHeaderView* header = table.view.horizontalHeader();
@@ -121,18 +120,6 @@ private slots:
         QCOMPARE(header->height(), 24);
         QVERIFY(!table.view.verticalHeader()->isVisible());
         QCOMPARE(ColumnTexts(table.model), QStringLiteral("gamma|beta|alpha|"));
-    }
-
-    void setUpTableKeepsOnlyTheGridSheetButEveryClass()
-    {
-        HeaderTable table;
-        QCOMPARE(table.view.styleSheet(), QStringLiteral("*{gridline-color: #f1f1f2;}"));
-        for (const char* styleClass : {"padding_right_small", "padding_bottom_small", "border_none",
-                                       "border_left_solid", "border_right_solid", "foreground_gray_light"})
-            QCOMPARE(table.view.property(styleClass).toString(), QStringLiteral("true"));
-        QVERIFY(table.view.verticalScrollBar()->styleSheet().contains(QLatin1String("QScrollBar:vertical")));
-        QVERIFY(table.view.horizontalScrollBar()->styleSheet().contains(QLatin1String("QScrollBar:horizontal")));
-        QCOMPARE(table.view.palette().color(QPalette::AlternateBase), QColor("#f1f1f2"));
         QCOMPARE(table.view.selectionMode(), QAbstractItemView::NoSelection);
         QCOMPARE(table.view.editTriggers(), QAbstractItemView::NoEditTriggers);
     }

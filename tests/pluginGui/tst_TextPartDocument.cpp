@@ -28,25 +28,17 @@ private slots:
     void splitsAroundTheLastLink()
     {
         QFETCH(QString, html);
-        QFETCH(QStringList, partTexts);
-        QFETCH(QString, plainText);
 
         pluginGui::TextPartDocument document;
+        // What a parse leaves must not outlive the next one.
+        QVERIFY(document.Parse("a <a href=\"#\">b</a> c"));
         QVERIFY(document.Parse(html));
         QStringList texts;
         for (const auto& part : document.GetParts())
             texts.append(part->GetText());
-        QCOMPARE(texts, partTexts);
-        QCOMPARE(document.ToPlainText(), plainText);
+        QTEST(texts, "partTexts");
+        QTEST(document.ToPlainText(), "plainText");
         QCOMPARE(document.ToHtml(), html);
-    }
-
-    void parsingReplacesThePreviousParts()
-    {
-        pluginGui::TextPartDocument document;
-        QVERIFY(document.Parse("a <a href=\"#\">b</a> c"));
-        QVERIFY(document.Parse("plain"));
-        QCOMPARE(document.GetParts().size(), std::size_t(1));
     }
 
     void linkPositionsLineUpWithThePlainText()
@@ -75,12 +67,10 @@ private slots:
     void shortenedPlainTextKeepsTheLinkMarkup()
     {
         QFETCH(QString, shortened);
-        QFETCH(QString, html);
-
         pluginGui::TextPartDocument document;
         QVERIFY(document.Parse("Found in <a href=\"#1\">Favorites</a> today"));
         document.UpdateFrom(shortened);
-        QCOMPARE(document.ToHtml(), html);
+        QTEST(document.ToHtml(), "html");
     }
 };
 

@@ -44,29 +44,21 @@ class KitImagesTest : public QObject {
 private slots:
     void initTestCase() { resources::InitKitResources(); }
 
+    // Sizes are the renderings test's; here the resource paths that the code uses must resolve.
     void imagesTheKitNames_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QSize>("size");
-        const std::pair<const char*, QSize> images[] = {
-            {":/Resources/images/static_info.png", {32, 32}},
-            {":/Resources/images/crossSearchBar.png", {14, 14}},
-            {":/Resources/images/magnifier_gray.png", {17, 17}},
-            {":/Resources/images/magnifier_green.png", {17, 17}},
-            {":/Resources/images/magnifier_red.png", {17, 17}},
-            {":/Resources/images/filter.png", {16, 16}},
-            {":/Resources/images/activeFilter.png", {16, 16}},
-            {":/Resources/images/close.png", {12, 12}},
-            {":/Resources/images/CalendarIcon.png", {17, 17}},
-            {":/view_flag.png", {16, 16}},
-        };
-        for (const auto& [path, size] : images)
-            QTest::newRow(path) << QString::fromLatin1(path) << size;
+        for (const char* path : {":/Resources/images/static_info.png", ":/Resources/images/crossSearchBar.png",
+                                 ":/Resources/images/magnifier_gray.png", ":/Resources/images/magnifier_green.png",
+                                 ":/Resources/images/magnifier_red.png", ":/Resources/images/filter.png",
+                                 ":/Resources/images/activeFilter.png", ":/Resources/images/close.png",
+                                 ":/Resources/images/CalendarIcon.png", ":/view_flag.png"})
+            QTest::newRow(path) << QString::fromLatin1(path);
         for (const char* state : {"orange", "gray", "disabled"}) {
             for (const char* name : {"icons_%1_history.png", "icons_%1_bookmarks.png", "AppleMapsPlaces_%1.png",
                                      "AppleMapsDirectionicons_%1.png"}) {
                 const QString path = QStringLiteral(":/Resources/AppleMapsResources/") + QString::fromLatin1(name).arg(state);
-                QTest::newRow(qPrintable(path)) << path << QSize(60, 60);
+                QTest::newRow(qPrintable(path)) << path;
             }
         }
     }
@@ -74,37 +66,33 @@ private slots:
     void imagesTheKitNames()
     {
         QFETCH(QString, path);
-        QFETCH(QSize, size);
-        const QImage image(path);
-        QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), size);
+        QVERIFY(!QImage(path).isNull());
     }
 
+    // The icon button recolours an arrow by inserting a fill into each path and replacing it.
     void drawingsTheKitNames_data()
     {
         QTest::addColumn<QString>("path");
-        for (const char* path : {":/Resources/images/arrow_prev.svg", ":/Resources/images/arrow_next.svg",
-                                 ":/Resources/images/filter.svg", ":/Resources/images/activeFilter.svg"})
-            QTest::newRow(path) << QString::fromLatin1(path);
+        QTest::addColumn<bool>("recoloured");
+        QTest::newRow("arrow_prev.svg") << ":/Resources/images/arrow_prev.svg" << true;
+        QTest::newRow("arrow_next.svg") << ":/Resources/images/arrow_next.svg" << true;
+        QTest::newRow("filter.svg") << ":/Resources/images/filter.svg" << false;
+        QTest::newRow("activeFilter.svg") << ":/Resources/images/activeFilter.svg" << false;
     }
 
     void drawingsTheKitNames()
     {
         QFETCH(QString, path);
+        QFETCH(bool, recoloured);
         QVERIFY(QSvgRenderer(path).isValid());
-    }
-
-    // The icon button recolours an arrow by inserting a fill into each path and replacing it.
-    void arrowsCarryNoColourOfTheirOwn()
-    {
-        for (const char* path : {":/Resources/images/arrow_prev.svg", ":/Resources/images/arrow_next.svg"}) {
-            QFile file(QString::fromLatin1(path));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray source = file.readAll();
-            QVERIFY(!source.contains("fill"));
-            QVERIFY(!source.contains('#'));
-            QVERIFY(source.contains("path "));
-        }
+        if (!recoloured)
+            return;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray source = file.readAll();
+        QVERIFY(!source.contains("fill"));
+        QVERIFY(!source.contains('#'));
+        QVERIFY(source.contains("path "));
     }
 
     void waitAnimationTurns()

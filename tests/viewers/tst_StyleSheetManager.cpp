@@ -3,7 +3,6 @@
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSet>
@@ -55,20 +54,6 @@ private slots:
         StyleSheetManager::Instance().Load();
     }
 
-    void groupSheets_data()
-    {
-        QTest::addColumn<int>("group");
-        for (int group = 0; group < StyleGroup::Count; ++group)
-            QTest::newRow(viewers::gui::StyleGroupResource(group) ? viewers::gui::StyleGroupResource(group) : "reserved")
-                << group;
-    }
-
-    void groupSheets()
-    {
-        QFETCH(int, group);
-        QCOMPARE(SheetOf(group).isEmpty(), !IsCarried(group));
-    }
-
     void applyOutsideTheClassListSetsOnlyTheSheet_data()
     {
         QTest::addColumn<int>("styleClass");
@@ -107,11 +92,18 @@ private slots:
         QVERIFY(label.palette().color(QPalette::WindowText) != QColor(128, 129, 132));
     }
 
-    void sheetsParse_data() { groupSheets_data(); }
+    void groupSheetsParse_data()
+    {
+        QTest::addColumn<int>("group");
+        for (int group = 0; group < StyleGroup::Count; ++group)
+            QTest::newRow(viewers::gui::StyleGroupResource(group) ? viewers::gui::StyleGroupResource(group) : "reserved")
+                << group;
+    }
 
-    void sheetsParse()
+    void groupSheetsParse()
     {
         QFETCH(int, group);
+        QCOMPARE(SheetOf(group).isEmpty(), !IsCarried(group));
         ParseWarnings.clear();
         const QtMessageHandler previous = qInstallMessageHandler(CollectParseWarnings);
         QWidget parent;
@@ -145,25 +137,6 @@ private slots:
         }
         const QSet<QString> unstyled = known - styled;
         QVERIFY2(unstyled.isEmpty(), qPrintable(QStringList(unstyled.values()).join(' ')));
-    }
-
-    void classNamesFollowTheirIndices_data()
-    {
-        QTest::addColumn<int>("styleClass");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("first") << 0 << "common";
-        QTest::newRow("20") << 20 << "font_italic";
-        QTest::newRow("44") << 44 << "foreground_gray_light";
-        QTest::newRow("90") << 90 << "border_color_orange";
-        QTest::newRow("127, the export button") << 127 << "export_button";
-        QTest::newRow("last") << 130 << "style_inactive";
-    }
-
-    void classNamesFollowTheirIndices()
-    {
-        QFETCH(int, styleClass);
-        QFETCH(QString, name);
-        QCOMPARE(QString::fromLatin1(viewers::gui::StyleClassName(styleClass)), name);
     }
 };
 

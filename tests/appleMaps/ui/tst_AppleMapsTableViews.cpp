@@ -45,35 +45,20 @@ std::unique_ptr<AppleMapsCategoryTableViewBase> MakeView(int category, const App
     }
 }
 
-// One record of each kind, the favourite with a route and an empty title; and a second favourite.
+// A favourite with a route and an empty title, newer than a second favourite; a search; an explored
+// place without location. Fields in declaration order.
 const AppleMapsRecords& Records()
 {
-    static const AppleMapsRecords records = [] {
-        AppleMapsRecords all;
-        AppleMapsPlaceBookmarkItem route;
-        route.timestamp = QDateTime(QDate(2019, 3, 5), QTime(14, 7, 33), Qt::UTC);
-        route.name = QStringLiteral("Fish & Chips");
-        route.placePoint = {30.5234, 50.4501, 0.0};
-        route.route = {{30.5, 50.4, 0.0}, {30.6, 50.5, 0.0}};
-        route.url = QStringLiteral("https://example.com/fish");
-        route.addresses = {test::MakeAddress(QStringLiteral("Kyiv"), QStringLiteral("01001"))};
-        AppleMapsPlaceBookmarkItem cafe;
-        cafe.timestamp = QDateTime(QDate(2019, 3, 4), QTime(9, 0), Qt::UTC);
-        cafe.title = QStringLiteral("Coffee corner");
-        all.bookmarks = {route, cafe};
-
-        AppleMapsHistoryQuerySearchItem search;
-        search.timestamp = QDateTime(QDate(2019, 3, 5), QTime(10, 0), Qt::UTC);
-        search.query = QStringLiteral("museum");
-        search.mapRegion = {{30.0, 50.0, 0.0}, {31.0, 51.0, 0.0}};
-        all.querySearches = {search};
-
-        AppleMapsPlaceDisplayItem place;
-        place.timestamp = QDateTime(QDate(2019, 3, 6), QTime(8, 0), Qt::UTC);
-        place.name = QStringLiteral("Nowhere");
-        all.placeDisplays = {place};
-        return all;
-    }();
+    const auto utc = [](int day, int hour, int minute, int second) {
+        return QDateTime(QDate(2019, 3, day), QTime(hour, minute, second), Qt::UTC);
+    };
+    static const AppleMapsRecords records{
+        {{utc(5, 14, 7, 33), "", {30.5234, 50.4501, 0.0}, "", "", "https://example.com/fish", "Fish & Chips",
+          {test::MakeAddress("Kyiv", "01001")}, {}, {{30.5, 50.4, 0.0}, {30.6, 50.5, 0.0}}, ""},
+         {utc(4, 9, 0, 0), "Coffee corner", {}, "", "", "", "", {}, {}, {}, ""}},
+        {{utc(5, 10, 0, 0), "museum", "", {{30.0, 50.0, 0.0}, {31.0, 51.0, 0.0}}}},
+        {{utc(6, 8, 0, 0), {}, "", "", "", "Nowhere", {}}},
+        {}};
     return records;
 }
 
@@ -130,7 +115,6 @@ private slots:
     void columnsHaveTheirDelegatesAndWidths()
     {
         QFETCH(int, category);
-        QFETCH(QString, columns);
 
         const auto view = MakeView(category, Records(), nullptr);
         QString actual;
@@ -145,7 +129,7 @@ private slots:
                 actual += ' ' + QString::number(view->columnWidth(column));
             actual += '|';
         }
-        QCOMPARE(actual, columns);
+        QTEST(actual, "columns");
         QVERIFY(view->horizontalHeader()->stretchLastSection());
     }
 
@@ -211,9 +195,6 @@ private slots:
     void searchAndFilterState()
     {
         QFETCH(QString, searchTag);
-        QFETCH(uint, matches);
-        QFETCH(bool, hasRows);
-        QFETCH(bool, filtered);
 
         ui::AppleMapsBookmarksFilter filter(nullptr);
         filter.SetData(&Records().bookmarks);
@@ -225,9 +206,9 @@ private slots:
         view->Invalidate();
 
         QCOMPARE(finished.count(), 2);
-        QCOMPARE(finished.last().first().toUInt(), matches);
-        QCOMPARE(view->HasRows(), hasRows);
-        QCOMPARE(view->IsFiltered(), filtered);
+        QTEST(finished.last().first().toUInt(), "matches");
+        QTEST(view->HasRows(), "hasRows");
+        QTEST(view->IsFiltered(), "filtered");
     }
 };
 
