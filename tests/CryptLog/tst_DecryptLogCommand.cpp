@@ -23,7 +23,6 @@ private slots:
         QTest::newRow("decrypts") << QStringList{"{log}", "{out}"} << 0 << "" << QByteArray("one\ntwo\n");
         QTest::newRow("no arguments") << QStringList{} << 2 << usage << QByteArray();
         QTest::newRow("one path") << QStringList{"{log}"} << 2 << usage << QByteArray();
-        QTest::newRow("three paths") << QStringList{"{log}", "{out}", "x"} << 2 << usage << QByteArray();
         QTest::newRow("unknown option") << QStringList{"{log}", "{out}", "--tail"} << 2 << usage << QByteArray();
         QTest::newRow("missing source") << QStringList{"{out}", "{log}"} << 1
                                         << "Cannot find the source file specified.\n" << QByteArray();

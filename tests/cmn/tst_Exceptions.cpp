@@ -30,8 +30,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("no error") << 0u << "No error";
         QTest::newRow("no free space") << 57u << "There is no free space left on the device";
-        QTest::newRow("sql") << 101u << "An error occurred while working with SQL database.";
-        QTest::newRow("shared manifest text") << 65u << "Can't open backup: Parsing Manifest.mbdb error occur";
         QTest::newRow("last entry") << 253u << "Apple MobileMe or iCloud error";
         QTest::newRow("gap in the table") << 12u << "Unexpected error: 12. Please contact our development team.";
         QTest::newRow("above the table") << 300u << "Unexpected error: 300. Please contact our development team.";
@@ -103,7 +101,6 @@ private slots:
     {
         QTest::addColumn<int>("sqlError");
         QTest::addColumn<QString>("logText");
-        QTest::newRow("open failure") << 6 << "An error occurred while working with SQL database.";
         QTest::newRow("query failure") << 31 << "An error occurred while working with SQL database.";
         QTest::newRow("disk full") << 13 << "There is no free space left on the device";
         QTest::newRow("cannot open") << 14 << "The system cannot open database file.";

@@ -16,7 +16,6 @@ private slots:
         QTest::addColumn<bool>("network");
         QTest::addColumn<QString>("expected");
         QTest::newRow("local absolute") << R"(C:\Users\x\db.sqlite)" << false << R"(\\?\C:\Users\x\db.sqlite)";
-        QTest::newRow("local with forward slashes") << "d:/data" << false << R"(\\?\d:/data)";
         QTest::newRow("network share") << R"(\\server\share\x)" << true << R"(\\?\UNC\server\share\x)";
         QTest::newRow("mapped network drive keeps its drive form") << R"(Z:\x)" << true << R"(\\?\Z:\x)";
         QTest::newRow("already local form") << R"(\\?\C:\x)" << false << R"(\\?\C:\x)";

@@ -25,8 +25,6 @@ private slots:
         QTest::addColumn<QString>("asString");
         const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("integer") << boost::any(Int64(42)) << false << qint64(42) << -1.5 << "default";
-        QTest::newRow("integer latitude is no double") << boost::any(Int64(55)) << false << qint64(55) << -1.5
-                                                       << "default";
         QTest::newRow("float") << boost::any(55.75) << false << qint64(55) << 55.75 << "default";
         QTest::newRow("negative float truncates toward zero") << boost::any(-2.9) << false << qint64(-2) << -2.9
                                                               << "default";

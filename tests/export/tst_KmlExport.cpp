@@ -259,27 +259,17 @@ private slots:
         QFETCH(QString, written);
         AppleMapsPlaceBookmarkItem bookmark = test::FullBookmark();
         bookmark.title = text;
-        AppleMapsPlaceDisplayItem place = test::FullPlaceDisplay();
-        place.addresses.front().locality = text;
         AppleMapsDirectionSearchItem directions = test::FullDirectionsSearch();
         directions.name = text;
-        AppleMapsHistoryQuerySearchItem search = test::FullQuerySearch();
-        search.locationDisplayString = text;
 
-        const QString paths[] = {NewPath(), NewPath(), NewPath(), NewPath()};
+        const QString paths[] = {NewPath(), NewPath()};
         ExportBookmarks({&bookmark}, paths[0]);
-        ExportPlaceDisplays({&place}, paths[1]);
-        details::ExportDirectionsSearches({&directions}, paths[2].toStdWString(), text);
-        details::ExportQuerySearch({&search}, paths[3].toStdWString(), text);
+        details::ExportDirectionsSearches({&directions}, paths[1].toStdWString(), text);
 
         QCOMPARE(Placemarks(ReadBack(paths[0])).front()->TextAt("name"), written);
-        QVERIFY(Placemarks(ReadBack(paths[1])).front()->TextAt("address").contains(written));
-        const test::XmlElement directionsRoot = ReadBack(paths[2]);
+        const test::XmlElement directionsRoot = ReadBack(paths[1]);
         QCOMPARE(directionsRoot.TextAt("Document/name"), "Directions searches history for " + written);
         QCOMPARE(Placemarks(directionsRoot).front()->TextAt("name"), written);
-        const test::XmlElement searchesRoot = ReadBack(paths[3]);
-        QCOMPARE(searchesRoot.TextAt("Document/Folder/name"), "Searches history for " + written);
-        QCOMPARE(searchesRoot.TextAt("Document/Folder/Placemark/name"), written);
     }
 
     void existingFileIsReplaced()
@@ -290,9 +280,8 @@ private slots:
         file.write(QByteArray(100000, 'x'));
         file.close();
         ExportBookmarks({}, path);
+        // Bytes left over from the old file would make the document unreadable.
         QCOMPARE(ReadBack(path).Structure(), QString("kml(Document(name,open))"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readLine().startsWith(R"(<?xml version="1.0" encoding="UTF-8"?>)"));
     }
 };
 

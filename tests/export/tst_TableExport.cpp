@@ -177,9 +177,6 @@ private slots:
         QTest::addColumn<AppleMapsRecords>("records");
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QStringList>("cells");
-        QTest::addColumn<QString>("columns");
-        const QString favoriteColumns =
-            "Date created|Title|Places name|Location|Address|Dropped pin|Route|Url|Phone number|Fax|Type";
 
         QTest::newRow("full favourite")
             << OneOfEach() << FavoritesSheet
@@ -189,8 +186,7 @@ private slots:
                             "Dropped pin=https://www.google.com/maps/place/50.4000000,30.5000000|50.4000000 30.5000000",
                             "Route=https://maps.google.com/maps/dir/50.4000000,30.5000000/49.8000000,24.0000000|show route",
                             "Url=https://example.org/maidan|https://example.org/maidan", "Phone number=+380 44 000 00 00",
-                            "Fax=+380 44 000 00 01", "Type=Place"})
-            << favoriteColumns;
+                            "Fax=+380 44 000 00 01", "Type=Place"});
 
         AppleMapsRecords bare;
         AppleMapsPlaceBookmarkItem bareBookmark;
@@ -200,16 +196,14 @@ private slots:
             << bare << FavoritesSheet
             << QStringList({"Title=Bare", "Places name=",
                             "Location=https://www.google.com/maps/place/-91.0000000,-181.0000000|-91.0000000 -181.0000000",
-                            "Url=|", "Phone number=", "Fax=", "Type="})
-            << favoriteColumns;
+                            "Url=|", "Phone number=", "Fax=", "Type="});
 
         QTest::newRow("explored place")
             << OneOfEach() << ExploredSheet
             << QStringList({"Date viewed=02.01.2020 08:30:00 (UTC)", "Name=Opera",
                             "Coordinates=https://www.google.com/maps/place/50.4465000,30.5121000|50.4465000 30.5121000",
                             "Address=UA Kyiv Khreshchatyk", "Phone number=+380 44 111", "Fax=+380 44 112",
-                            "Url=https://example.org/opera|https://example.org/opera"})
-            << "Date viewed|Name|Coordinates|Address|Phone number|Fax|Url";
+                            "Url=https://example.org/opera|https://example.org/opera"});
 
         QTest::newRow("directions search")
             << OneOfEach() << DirectionsSheet
@@ -217,15 +211,13 @@ private slots:
                             "Start point=https://www.google.com/maps/place/50.4501000,30.5234000|50.4501000 30.5234000",
                             "End point=https://www.google.com/maps/place/50.4465000,30.5121000|50.4465000 30.5121000",
                             "Transport=Walk", "Phone number=+380 44 111", "Fax=+380 44 112",
-                            "Url=https://example.org/opera|https://example.org/opera", "Address=UA Kyiv Khreshchatyk"})
-            << "Date searched|Name|Start point|End point|Transport|Phone number|Fax|Url|Address";
+                            "Url=https://example.org/opera|https://example.org/opera", "Address=UA Kyiv Khreshchatyk"});
 
         QTest::newRow("search")
             << OneOfEach() << SearchesSheet
             << QStringList({"Date=20.11.2018 10:15:00 (UTC)", "Search query=coffee", "Address=Kyiv, Ukraine",
                             "Map region=https://www.google.com/maps/@50.4250000,30.5500000,12.1633403z|"
-                            "50.4000000 30.5000000 50.4500000 30.6000000"})
-            << "Date|Search query|Address|Map region";
+                            "50.4000000 30.5000000 50.4500000 30.6000000"});
     }
 
     void rowCells()
@@ -233,16 +225,12 @@ private slots:
         QFETCH(AppleMapsRecords, records);
         QFETCH(QString, sheet);
         QFETCH(QStringList, cells);
-        QFETCH(QString, columns);
         Load(records);
         m_plugIn->Export(m_context);
         const test::RecordingTable* table = m_tables.Table(sheet);
         QVERIFY(table);
-        QCOMPARE(table->captions.join('|'), columns);
-        QVERIFY(table->calls.first().endsWith("|30"));
         QCOMPARE(table->rows.size(), std::size_t(1));
         QCOMPARE(table->rows.front(), cells);
-        QCOMPARE(table->calls.mid(table->captions.size(), 1), QStringList("row 45"));
         QCOMPARE(table->calls.mid(table->calls.size() - 2),
                  QStringList({"end", "summary Exported 1 entries out of 1."}));
     }
@@ -267,11 +255,7 @@ private slots:
         const QStringList all = {jan, feb, mar};
         const int filtered = exportReport::FilteredExportMode;
         QTest::newRow("no bounds") << none << none << 1 << false << all << 3;
-        QTest::newRow("lower bound included, upper excluded") << january << march << 1 << false
-                                                              << QStringList({jan, feb}) << 3;
-        QTest::newRow("equal bounds admit that instant") << february << february << 1 << false << QStringList(feb) << 3;
-        QTest::newRow("lower bound only") << february << none << 1 << false << QStringList({feb, mar}) << 3;
-        QTest::newRow("upper bound only") << none << february << 1 << false << QStringList(jan) << 3;
+        QTest::newRow("bounds applied") << january << march << 1 << false << QStringList({jan, feb}) << 3;
         QTest::newRow("filtered mode with a provider") << none << none << filtered << true << QStringList(feb) << 1;
         QTest::newRow("filtered mode without a provider") << none << none << filtered << false << all << 3;
         QTest::newRow("full mode ignores the provider") << none << none << 1 << true << all << 3;

@@ -116,7 +116,6 @@ void TestMapsviewCommands::summaryReportsWhatSampleWrote_data()
     QTest::newRow("regular rows, descriptor file") << QStringList{"--rows", "400", "--seed", "5"} << true;
     QTest::newRow("edge cases among regular rows")
         << QStringList{"--rows", "400", "--seed", "6", "--edge-cases"} << false;
-    QTest::newRow("edge cases alone") << QStringList{"--rows", "0", "--edge-cases"} << false;
     QTest::newRow("empty tables") << QStringList{"--rows", "0"} << false;
 }
 

@@ -55,9 +55,6 @@ private slots:
         QTest::addColumn<int>("factories");
         QTest::newRow("version 2") << "2" << "icloud_synced.xml" << 0;
         QTest::newRow("version 3") << "3" << "icloud_synced.xml" << 1;
-        QTest::newRow("version 12") << "12" << "icloud_synced.xml" << 1;
-        QTest::newRow("upper-case name") << "3" << "ICLOUD_SYNCED.XML" << 1;
-        QTest::newRow("not a number") << "three" << "icloud_synced.xml" << 0;
         QTest::newRow("other file name") << "3" << "backup.xml" << 0;
     }
 

@@ -3,7 +3,6 @@
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
 
-#include "CryptLog/log/Severity.h"
 #include "appleMaps/parser/iCloudSyncAppleMapsParser.h"
 #include "appleMaps/records/AppleMapsCategory.h"
 #include "cmn/CommonExceptions.h"
@@ -19,8 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
-
-#include <algorithm>
 
 using appleMaps::AppleMapsRecords;
 using appleMaps::iCloudSyncAppleMapsParser;
@@ -67,16 +64,6 @@ struct ParsedSmallBackup {
     AppleMapsRecords records;
 };
 
-QStringList MessagesOf(const std::string& function)
-{
-    QStringList messages;
-    for (const test::LogLine& line : test::ProcessRecordingSink()->Lines()) {
-        if (line.function == function)
-            messages << QString::fromStdString(line.message);
-    }
-    return messages;
-}
-
 } // namespace
 
 class iCloudSyncAppleMapsParserTest : public QObject {
@@ -100,8 +87,6 @@ private slots:
         QVERIFY(m_tempFolder.isValid());
         ulq::cmn::utils::SetTempFolder(m_tempFolder.path().toStdWString());
     }
-
-    void init() { test::ProcessRecordingSink()->Clear(); }
 
     void cleanup() { QVERIFY(TempFolderIsEmpty()); }
 
@@ -132,18 +117,6 @@ private slots:
         QVERIFY(records.placeDisplays[1].addresses.empty());
         QVERIFY(records.directionSearches[0].addresses.empty());
         QVERIFY(records.directionSearches[1].addresses.empty());
-    }
-
-    void markersAndUnknownValuesOfTheDatabase()
-    {
-        const AppleMapsRecords records = ParsedSmallBackup().records;
-        const appleMaps::AppleMapsPlaceBookmarkItem& louvre = records.bookmarks[1];
-        QCOMPARE(louvre.placePoint, (location::Coordinates{2.35, -91.0, 0.0}));
-        QVERIFY(louvre.timestamp.isNull());
-        QCOMPARE(records.bookmarks[0].droppedPin, location::Coordinates());
-        QCOMPARE(records.directionSearches[0].transportType, "Walk");
-        QCOMPARE(records.directionSearches[1].transportType, "");
-        QCOMPARE(records.querySearches[1].mapRegion.southWest, location::Coordinates());
     }
 
     // The timestamp-0 bookmark does not pull the range's start to 1970.
@@ -183,22 +156,6 @@ private slots:
         QVERIFY(records.bookmarks.empty() && records.querySearches.empty());
         for (int kind : {appleMaps::FirstCategory, appleMaps::LastCategory, 7})
             QVERIFY(parser.GetFilterContext(kind).items.empty());
-    }
-
-    void fetchesLogTheirProgress()
-    {
-        const ParsedSmallBackup parsed;
-        const std::string prefix = "appleMaps::iCloudSyncAppleMapsParser::";
-        QCOMPARE(MessagesOf(prefix + "FetchAppleMapsPlaceBookmarks"),
-                 QStringList({"Start parsing Apple Maps place bookmarks",
-                              "Apple Maps place bookmarks parsed successfully.2 records extracted"}));
-        QCOMPARE(MessagesOf(prefix + "FetchAppleMapsRouteBookmarks").last(),
-                 "Apple Maps route bookmarks parsed successfully3 records extracted");
-        QCOMPARE(MessagesOf(prefix + "FetchAppleMapsQuerySearchItems").last(),
-                 "Apple Maps query search parsed successfully2 records extracted");
-        QCOMPARE(MessagesOf(prefix + "FetchPlaceDisplays").first(), "Start parsing Apple Maps place displays");
-        QCOMPARE(MessagesOf(prefix + "FetchDirectionSearches").last(),
-                 "Apple Maps direction searches parsed successfully2 records extracted");
     }
 
     void missingTableFailsWithAnSqlError_data()

@@ -3,9 +3,6 @@
 
 #include "cmn/plist/BinaryPlist.h"
 
-#include "CryptLog/log/Logger.h"
-#include "CryptLog/log/Severity.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -87,12 +84,6 @@ class BinaryPlistTest : public QObject {
 
 private slots:
     void initTestCase() { QVERIFY(test::ProcessRecordingSink()); }
-
-    void init()
-    {
-        CryptLog::Logger::Instance().SetMaxSeverity(CryptLog::Verbose);
-        test::ProcessRecordingSink()->Clear();
-    }
 
     void convertsListsOfAnIndependentWriter_data()
     {
@@ -178,35 +169,6 @@ private slots:
         QCOMPARE(ulq::cmn::LoadBinaryPlist(&document, nullptr, 40), 2);
     }
 
-    // Only a missing trailer is logged, and only at debug severity.
-    void failureLogging_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("maxSeverity");
-        QTest::addColumn<int>("expectedLines");
-        QTest::newRow("no trailer, debug") << "truncated_trailer" << int(CryptLog::Debug) << 1;
-        QTest::newRow("object failure, verbose") << "two_arrays_cycle" << int(CryptLog::Verbose) << 0;
-    }
-
-    void failureLogging()
-    {
-        QFETCH(QString, file);
-        QFETCH(int, maxSeverity);
-        QFETCH(int, expectedLines);
-        CryptLog::Logger::Instance().SetMaxSeverity(maxSeverity);
-        TiXmlDocument document;
-
-        QCOMPARE(Load(document, ReadFile(DataPath("malformed/" + file + ".bplist"))), 3);
-
-        const std::vector<test::RecordedLine> lines = test::ProcessRecordingSink()->Lines();
-        QCOMPARE(int(lines.size()), expectedLines);
-        if (expectedLines == 0)
-            return;
-        QCOMPARE(lines[0].severity, int(CryptLog::Debug));
-        QCOMPARE(lines[0].function, std::string("ulq::cmn::LoadBinaryPlist"));
-        QCOMPARE(lines[0].message, std::string(" ! __CFBinaryPlistGetTopLevelInfo() failed!"));
-    }
-
     void binaryTestReadsTheSignatureAndRewinds_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -215,7 +177,6 @@ private slots:
         QTest::newRow("signature only") << QByteArray("bplist0") << true;
         QTest::newRow("signature cut short") << QByteArray("bplist") << false;
         QTest::newRow("other version family") << QByteArray("bplist15") << false;
-        QTest::newRow("xml property list") << QByteArray("<?xml version=\"1.0\"?><plist/>") << false;
         QTest::newRow("empty") << QByteArray() << false;
     }
 

@@ -15,14 +15,6 @@ class PlugInModuleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void metadataNamesTheInterface()
-    {
-        QPluginLoader loader(MAPS_PLUGIN_MODULE);
-        const QJsonObject metaData = loader.metaData();
-        QCOMPARE(metaData.value("IID").toString(), QString("wulq.core.IPlugInVersion"));
-        QCOMPARE(metaData.value("className").toString(), QString("AppleMapsPlugIn"));
-    }
-
     void moduleExportsOnlyTheEntryPoints()
     {
         const QString nm = QStandardPaths::findExecutable("nm");
@@ -42,6 +34,7 @@ private slots:
     void hostDrivesTheLoadedModule()
     {
         QPluginLoader loader(MAPS_PLUGIN_MODULE);
+        QCOMPARE(loader.metaData().value("IID").toString(), QString("wulq.core.IPlugInVersion"));
         QObject* instance = loader.instance();
         QVERIFY2(instance, qPrintable(loader.errorString()));
         QCOMPARE(instance->metaObject()->className(), "appleMaps::AppleMapsPlugIn");
@@ -78,11 +71,8 @@ private slots:
         QTest::newRow("category") << QByteArray("AppleMapsCategoryPlugIn") << "category";
         QTest::newRow("export by class") << QByteArray("exportReport::IExport") << "export";
         QTest::newRow("export by id") << QByteArray("exportReport.IExport") << "export";
-        QTest::newRow("button format by class") << QByteArray("exportReport::IExportButtonFormat") << "format";
         QTest::newRow("button format by id") << QByteArray("exportReport.IExportButtonFormat") << "format";
-        QTest::newRow("native export by class") << QByteArray("exportReport::INativeExport") << "native";
         QTest::newRow("native export by id") << QByteArray("exportReport.INativeExport") << "native";
-        QTest::newRow("version") << QByteArray("ulq.core.IPlugInVersion") << "base";
         QTest::newRow("base") << QByteArray("ulq.core.IPlugInBase") << "base";
         QTest::newRow("QObject") << QByteArray("QObject") << "object";
         QTest::newRow("unknown") << QByteArray("ulq.core.IUnknown") << "none";

@@ -1,7 +1,6 @@
 #include "support/TestRegistry.h"
 #include "support/CellPainting.h"
 
-#include "pluginGui/CellHtml.h"
 #include "pluginGui/DateTimeHtml.h"
 #include "pluginGui/TableQDateTimeDelegateBase.h"
 
@@ -73,14 +72,6 @@ private slots:
         QTEST(zone.endsWith(Ellipsis), "zoneCut");
     }
 
-    void dateTimeHtmlMarkup()
-    {
-        QCOMPARE(pluginGui::DateTimeHtml(Date, Time, Zone),
-                 QStringLiteral("<a style=\"color: #808285\">05.03.2019</a> 14:07:00 "
-                                "<a style=\"color: #808184; font-size: 11px\">(UTC +3)</a>"));
-        QCOMPARE(pluginGui::DateTimeHtml(QString(), QString(), Zone), QStringLiteral("No date is found"));
-    }
-
     void dateCell_data()
     {
         QTest::addColumn<QDateTime>("value");
@@ -106,8 +97,6 @@ private slots:
         test::PaintCell(delegate, table.OptionFor(index), index);
         QCOMPARE(delegate.drawn.size(), 1);
         QTEST(ToPlain(delegate.drawn.first()), "drawnPlain");
-        if (value.isNull())
-            QCOMPARE(delegate.drawn.first(), pluginGui::GrayHtml(pluginGui::ItalicHtml("No date is found")));
 
         QString text;
         delegate.CopyText(QPoint(), index, &table.view, &text);

@@ -68,19 +68,10 @@ class ExportButtonTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void scopeTypeIsKnownUnderBothNames()
-    {
-        pluginGui::ExportButton button(nullptr);
-        const int id = QMetaType::type("exportReport::ExportReportActionType");
-        QVERIFY(id != QMetaType::UnknownType);
-        QCOMPARE(QMetaType::type("ExportBtn"), id);
-    }
-
     void offeringEntries_data()
     {
         QTest::addColumn<int>("actionType");
         QTest::addColumn<QString>("offered");
-        QTest::newRow("1 changes nothing") << 1 << "All...|";
         QTest::newRow("2 offers Filtered...") << 2 << "Filtered...|All...|";
         QTest::newRow("3 offers Selected...") << 3 << "Selected...|All...|";
         QTest::newRow("4 offers Filtered dictionary...") << 4 << "All...|Filtered dictionary...|";
@@ -111,7 +102,6 @@ private slots:
         QTest::addColumn<bool>("downloading");
         QTest::addColumn<int>("tries");
         QTest::newRow("right") << int(Qt::RightButton) << false << 0;
-        QTest::newRow("middle") << int(Qt::MiddleButton) << false << 0;
         QTest::newRow("left while downloading") << int(Qt::LeftButton) << true << 1;
     }
 
@@ -155,7 +145,6 @@ private slots:
         QTest::addColumn<QVariant>("scopeProperty"); // invalid: the entry keeps its own
         QTest::addColumn<int>("actionType");
         QTest::newRow("Filtered...") << "Filtered..." << QVariant() << 2;
-        QTest::newRow("All...") << "All..." << QVariant() << 1;
         QTest::newRow("an entry without a scope emits zero") << "All..." << QVariant("everything") << 0;
     }
 

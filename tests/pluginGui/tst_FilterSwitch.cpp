@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPropertyAnimation>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -52,9 +51,7 @@ private slots:
         QTest::addColumn<QString>("reported");
         QTest::addColumn<bool>("checked");
         QTest::newRow("click turns it on") << false << -1 << "2" << true;
-        QTest::newRow("click turns it off") << true << -1 << "0" << false;
         QTest::newRow("set on") << false << 2 << "2" << true;
-        QTest::newRow("set off") << true << 0 << "0" << false;
         QTest::newRow("set to the state it has") << true << 2 << "" << true;
     }
 
@@ -166,7 +163,6 @@ private slots:
         SendMouse(grip, QEvent::MouseMove, grip->mapFrom(&panel, QPoint(mouseX, 1)));
         SendMouse(grip, QEvent::MouseButtonRelease, grip->mapFrom(&panel, QPoint(mouseX, 1)));
         QCOMPARE(panel.width(), width);
-        QCOMPARE(panel.findChild<QPropertyAnimation*>()->duration(), width);
     }
 };
 

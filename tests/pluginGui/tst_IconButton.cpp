@@ -60,14 +60,6 @@ private slots:
         QCOMPARE(IconCenter(button), qRgb(128, 128, 128));
     }
 
-    void iconIsCentredWithTheOddPixelRightAndBelow()
-    {
-        viewers::gui::IconButton button(nullptr, QString(), QSize(6, 12), QSize(17, 15));
-        button.show();
-        QCOMPARE(button.size(), QSize(17, 15));
-        QTRY_COMPARE(button.findChild<QSvgWidget*>()->geometry(), QRect(5, 1, 6, 12));
-    }
-
     void labelReportsEveryRelease()
     {
         viewers::gui::ClickableLabel label;

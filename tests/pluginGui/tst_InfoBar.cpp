@@ -92,10 +92,6 @@ private slots:
                                 Utc("2020-01-01T00:00:00")}
             << "Shown (filtered): =5(4)|Most recent filtered: =01.01.2020 00:00:00 (UTC)(4)|"
                "Oldest filtered: =31.12.2018 23:59:59 (UTC)(4)|";
-        QTest::newRow("dates falling row by row")
-            << QList<QDateTime>{Utc("2020-01-01T00:00:00"), Utc("2019-06-01T00:00:00"), Utc("2019-01-01T00:00:00")}
-            << "Shown (filtered): =3(4)|Most recent filtered: =01.01.2020 00:00:00 (UTC)(4)|"
-               "Oldest filtered: =01.01.2019 00:00:00 (UTC)(4)|";
     }
 
     void filteredStatistics()

@@ -146,47 +146,6 @@ private slots:
         QCOMPARE(Find<QWidget>(widget, "widgetSpinBox")->isVisibleTo(&widget), visible);
     }
 
-    void stateColoursFrameAndMagnifier_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<uint>("count");
-        QTest::addColumn<QString>("typedAfterCount");
-        QTest::addColumn<QColor>("outer");
-        QTest::addColumn<QColor>("inner");
-        QTest::addColumn<QString>("magnifier");
-        const QColor grey(192, 192, 192), greyInner(229, 229, 229);
-        QTest::newRow("matches turn green") << "abc" << 2u << "" << QColor(59, 179, 73) << QColor(208, 236, 211)
-                                            << ":/Resources/images/magnifier_green.png";
-        QTest::newRow("no match turns red") << "abc" << 0u << "" << QColor(241, 84, 90) << QColor(251, 197, 202)
-                                            << ":/Resources/images/magnifier_red.png";
-        QTest::newRow("empty text stays grey") << "" << 0u << "" << grey << greyInner << ":/Resources/images/magnifier_gray.png";
-        QTest::newRow("typing after a miss turns grey")
-            << "abc" << 0u << "d" << grey << greyInner << ":/Resources/images/magnifier_gray.png";
-    }
-
-    void stateColoursFrameAndMagnifier()
-    {
-        QFETCH(QString, text);
-        QFETCH(uint, count);
-        QFETCH(QString, typedAfterCount);
-        QFETCH(QColor, outer);
-        QFETCH(QString, magnifier);
-        SearchFilterEditWidget widget;
-        widget.resize(300, widget.height());
-        auto* edit = Find<QLineEdit>(widget, "leSearch");
-        edit->setText(text);
-        widget.OnCountTag(count);
-        if (!typedAfterCount.isEmpty())
-            edit->insert(typedAfterCount);
-
-        const QImage image = widget.grab().toImage();
-        const int middle = image.height() / 2;
-        QCOMPARE(image.pixelColor(0, middle), outer);
-        QTEST(image.pixelColor(1, middle), "inner");
-        QCOMPARE(image.pixelColor(image.width() - 1, middle), outer);
-        const QImage shown = Find<QLabel>(widget, "lblImg")->pixmap(Qt::ReturnByValue).toImage();
-        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), QImage(magnifier).convertToFormat(QImage::Format_ARGB32));
-    }
 };
 
 MAPS_TEST_CLASS(SearchFilterEditWidgetTest);

@@ -1,5 +1,4 @@
 #include "support/CellPainting.h"
-#include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 #include "support/UrlCatcher.h"
 
@@ -24,7 +23,6 @@
 namespace {
 
 constexpr QRgb SearchYellow = 0xFFFFF100;
-constexpr QRgb GridColor = 0xFFF1F2F2;
 const QMargins CellMargins(10, 0, 10, 0);
 constexpr int VerticalInset = 5;
 const QString Ellipsis(QChar(0x2026));
@@ -37,9 +35,6 @@ class TableDelegatesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { test::ProcessRecordingSink(); }
-    void init() { test::ProcessRecordingSink()->Clear(); }
-
     void staticCellIsCutOneCharacterBeforeQt_data()
     {
         QTest::addColumn<QString>("text");
@@ -119,54 +114,6 @@ private slots:
         QVERIFY(!highlighter.IsElided());
     }
 
-    void bottomBorderOnLastRowOnly_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("bottomBorder");
-        QTest::newRow("first row") << 0 << false;
-        QTest::newRow("row before the last") << 1 << false;
-        QTest::newRow("last row") << 2 << true;
-        QTest::newRow("row past the count") << 3 << false;
-    }
-
-    void bottomBorderOnLastRowOnly()
-    {
-        QFETCH(int, row);
-
-        test::CellTable table(120, 4);
-        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
-        const QModelIndex index = table.model.index(row, 0);
-        const QStyleOptionViewItem option = table.OptionFor(index);
-        const QImage image = test::PaintCell(delegate, option, index);
-
-        QTEST(image.pixel(option.rect.center().x(), option.rect.bottom()) == GridColor, "bottomBorder");
-        QCOMPARE(image.pixel(option.rect.right(), option.rect.center().y()), GridColor);
-    }
-
-    void leftBorderOfFirstColumnAtViewEdge_data()
-    {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("borderX");
-        QTest::newRow("first column") << 0 << 0;
-        QTest::newRow("second column") << 1 << 30;
-    }
-
-    void leftBorderOfFirstColumnAtViewEdge()
-    {
-        QFETCH(int, column);
-        QFETCH(int, borderX);
-
-        QStandardItemModel model(1, 2);
-        StaticDelegate delegate(nullptr, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
-        QStyleOptionViewItem option;
-        option.rect = QRect(30, 0, 100, 24);
-        const QImage image = test::PaintCell(delegate, option, model.index(0, column));
-
-        QCOMPARE(image.pixel(borderX, 12), GridColor);
-        for (int x = borderX + 1; x < option.rect.left(); ++x)
-            QVERIFY(image.pixel(x, 12) != GridColor);
-    }
-
     void addressCellShowsResolutionState_data()
     {
         QTest::addColumn<int>("state");
@@ -244,7 +191,6 @@ private slots:
                                  7, &copied);
         QVERIFY(copied.isEmpty());
         QVERIFY(catcher.opened.isEmpty());
-        QVERIFY(test::ProcessLogged("pluginGui::PerformAction", "Invalid action type"));
 
         pluginGui::PerformAction(QPoint(15, 10), index, QUrl(), &table.view, &delegate, pluginGui::RightClickAction, &copied);
         QCOMPARE(copied, QStringLiteral("text"));

@@ -5,7 +5,6 @@
 
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
-#include <QHBoxLayout>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,27 +25,20 @@ public:
     std::vector<std::pair<int, bool>> shown;
 };
 
-struct ButtonShape {
-    int width;
-    QString caption;
-};
-
 class CategoryToolbar final : public pluginGui::ToolbarWithCaptions {
 public:
-    CategoryToolbar(std::vector<ButtonShape> buttons, std::set<int> disabled = {})
+    CategoryToolbar(QStringList captions, std::set<int> disabled)
         : ToolbarWithCaptions(nullptr, QMargins(14, 0, 14, 0), 0)
-        , m_shapes(std::move(buttons))
+        , m_captions(std::move(captions))
         , m_disabled(std::move(disabled))
     {
     }
 
     void CreateButtons(QWidget* parent, int activeCategory) override
     {
-        for (int category = 0; category < static_cast<int>(m_shapes.size()); ++category) {
-            const ButtonShape& shape = m_shapes[static_cast<std::size_t>(category)];
-            AppendButton(new CategoryButton(parent, category, QSize(shape.width, 30), category == activeCategory,
-                                            shape.caption));
-        }
+        for (int category = 0; category < m_captions.size(); ++category)
+            AppendButton(new CategoryButton(parent, category, QSize(30, 30), category == activeCategory,
+                                            m_captions[category]));
     }
 
     bool IsCategoryEnabled(int category) const override { return m_disabled.count(category) == 0; }
@@ -56,41 +48,17 @@ public:
         return static_cast<CategoryButton*>(GetButtons()[static_cast<std::size_t>(category)]);
     }
 
-    QVBoxLayout* Column(int category) const
-    {
-        return qobject_cast<QVBoxLayout*>(GetLayout()->itemAt(category)->layout());
-    }
-
-    QLabel* Caption(int category) const
-    {
-        return qobject_cast<QLabel*>(Column(category)->itemAt(1)->layout()->itemAt(0)->widget());
-    }
-
-    int SpacerWidth(int category) const
-    {
-        QVBoxLayout* column = Column(category);
-        return column->itemAt(column->count() - 1)->spacerItem()->sizeHint().width();
-    }
-
 private:
-    std::vector<ButtonShape> m_shapes;
+    QStringList m_captions;
     std::set<int> m_disabled;
 };
 
-std::unique_ptr<CategoryToolbar> MakeToolbar(std::vector<ButtonShape> buttons, int category,
-                                             std::set<int> disabled = {})
+std::unique_ptr<CategoryToolbar> MakeToolbar(const QStringList& captions, int category, std::set<int> disabled = {})
 {
-    auto toolbar = std::make_unique<CategoryToolbar>(std::move(buttons), std::move(disabled));
+    auto toolbar = std::make_unique<CategoryToolbar>(captions, std::move(disabled));
     toolbar->CreateButtons(toolbar.get(), category);
     toolbar->Initialize(category);
     return toolbar;
-}
-
-// The caption's highlight style classes, e.g. "orange=true gray=false".
-QString CaptionClasses(const QWidget* caption)
-{
-    return "orange=" + caption->property("foreground_pre_orange").toString()
-        + " gray=" + caption->property("foreground_gray_middle").toString();
 }
 
 qreal OpacityOf(const QWidget* widget)
@@ -108,47 +76,10 @@ class ToolbarTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void captionSpacerWidths_data()
-    {
-        QTest::addColumn<int>("buttonWidth");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("no caption, narrow button") << 30 << QString();
-        QTest::newRow("no caption, wide button") << 70 << QString();
-        QTest::newRow("caption narrower than its button") << 160 << Favorites;
-        QTest::newRow("caption wider than its narrow button") << 30 << Directions;
-    }
-
-    void captionSpacerWidths()
-    {
-        QFETCH(int, buttonWidth);
-        QFETCH(QString, caption);
-        const auto toolbar = MakeToolbar({{buttonWidth, caption}}, 0);
-        int expected = std::max(buttonWidth, 54);
-        if (!caption.isEmpty()) {
-            const int captionWidth = toolbar->Caption(0)->width();
-            QVERIFY(captionWidth > 0);
-            if (captionWidth > buttonWidth)
-                expected = std::max(2 * buttonWidth - captionWidth, 54);
-        }
-        QCOMPARE(toolbar->SpacerWidth(0), expected);
-    }
-
-    // The rows above leave the narrowing rule at its minimum of 54; here it decides the width.
-    void aCaptionSlightlyWiderThanItsButtonNarrowsTheColumn()
-    {
-        const QString caption = QStringLiteral("Directions searches and explored places");
-        const int captionWidth = MakeToolbar({{30, caption}}, 0)->Caption(0)->width();
-        const int buttonWidth = captionWidth - 20;
-        QVERIFY(captionWidth - 40 > 54);
-        const auto toolbar = MakeToolbar({{buttonWidth, caption}}, 0);
-        QCOMPARE(toolbar->SpacerWidth(0), captionWidth - 40);
-    }
-
     void clickActivatesThroughTheToolbar()
     {
-        const auto toolbar = MakeToolbar({{30, Searches}, {30, Favorites}, {30, Directions}}, 0);
+        const auto toolbar = MakeToolbar({Searches, Favorites, Directions}, 0);
         QSignalSpy activated(toolbar.get(), &pluginGui::ToolbarBase::ActivateCategory);
-        QCOMPARE(CaptionClasses(toolbar->Caption(0)), QStringLiteral("orange=true gray=false"));
 
         QTest::mouseClick(toolbar->Button(2), Qt::LeftButton);
 
@@ -159,8 +90,6 @@ private slots:
         QVERIFY(toolbar->Button(2)->IsActive());
         QVERIFY(!toolbar->Button(0)->IsActive());
         QCOMPARE(toolbar->Button(0)->shown.back(), std::make_pair(0, false));
-        QCOMPARE(CaptionClasses(toolbar->Caption(2)), QStringLiteral("orange=true gray=false"));
-        QCOMPARE(CaptionClasses(toolbar->Caption(0)), QStringLiteral("orange=false gray=true"));
     }
 
     void onlyTheLeftButtonClicks_data()
@@ -173,7 +102,7 @@ private slots:
     void onlyTheLeftButtonClicks()
     {
         QFETCH(int, mouseButton);
-        const auto toolbar = MakeToolbar({{30, Searches}, {30, Favorites}}, 0);
+        const auto toolbar = MakeToolbar({Searches, Favorites}, 0);
         QSignalSpy changed(toolbar->Button(1), &pluginGui::ClickableLabelBase::CategoryChanged);
         QTest::mouseClick(toolbar->Button(1), static_cast<Qt::MouseButton>(mouseButton));
         QCOMPARE(changed.count(), 0);
@@ -182,7 +111,7 @@ private slots:
 
     void disabledButtonIgnoresTheMouse()
     {
-        const auto toolbar = MakeToolbar({{30, Searches}, {30, Favorites}}, 0, {1});
+        const auto toolbar = MakeToolbar({Searches, Favorites}, 0, {1});
         CategoryButton* disabled = toolbar->Button(1);
         QSignalSpy changed(disabled, &pluginGui::ClickableLabelBase::CategoryChanged);
         QSignalSpy activated(toolbar.get(), &pluginGui::ToolbarBase::ActivateCategory);
@@ -200,23 +129,9 @@ private slots:
         QVERIFY(!disabled->IsActive());
     }
 
-    void enabledButtonLightsUpUnderTheMouse()
-    {
-        const auto toolbar = MakeToolbar({{30, Searches}}, 0);
-        CategoryButton* button = toolbar->Button(0);
-        QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(button, &enter);
-        QCOMPARE(OpacityOf(button), 0.99);
-        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(button, &leave);
-        QCOMPARE(OpacityOf(button), 0.75);
-        QCOMPARE(button->cursor().shape(), Qt::ArrowCursor);
-    }
-
     void activeButtonIsDeactivatedEvenWhenDisabled()
     {
-        const auto toolbar = MakeToolbar({{30, Searches}, {30, Favorites}}, 1, {1});
+        const auto toolbar = MakeToolbar({Searches, Favorites}, 1, {1});
         CategoryButton* disabled = toolbar->Button(1);
         QVERIFY(disabled->IsActive());
 

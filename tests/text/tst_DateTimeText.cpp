@@ -21,9 +21,6 @@ private slots:
         };
         QTest::newRow("UTC") << atOffset(0) << "(UTC)" << "05.03.2019 14:07:00 (UTC)";
         QTest::newRow("whole hours east") << atOffset(3 * 3600) << "(UTC +3)" << "05.03.2019 14:07:00 (UTC +3)";
-        QTest::newRow("whole hours west") << atOffset(-5 * 3600) << "(UTC -5)" << "05.03.2019 14:07:00 (UTC -5)";
-        QTest::newRow("half hour east") << atOffset(5 * 3600 + 1800) << "(UTC +5:30)"
-                                        << "05.03.2019 14:07:00 (UTC +5:30)";
         QTest::newRow("quarter hour, no leading zero") << atOffset(5 * 3600 + 45 * 60) << "(UTC +5:45)"
                                                        << "05.03.2019 14:07:00 (UTC +5:45)";
         QTest::newRow("half hour west keeps the sign") << atOffset(-(3 * 3600 + 1800)) << "(UTC -3:30)"

@@ -56,8 +56,6 @@ class TranslationFileTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileHoldsMessages() { QVERIFY(ReadMessages(MAPS_TRANSLATION_SOURCE).size() > 50); }
-
     void messageIsTranslated_data()
     {
         QTest::addColumn<QString>("source");

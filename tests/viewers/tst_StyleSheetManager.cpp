@@ -80,18 +80,6 @@ private slots:
         QCOMPARE(label.styleSheet(), SheetOf(StyleGroup::Label));
     }
 
-    void clearingAClassRestoresTheDefaultLook()
-    {
-        QLabel label(QStringLiteral("Favorites"));
-        viewers::gui::ApplyStyle(StyleGroup::Label, StyleClass::foreground_gray_middle, &label);
-        label.ensurePolished();
-        QCOMPARE(label.palette().color(QPalette::WindowText), QColor(128, 129, 132));
-
-        viewers::gui::ApplyStyle(StyleGroup::Label, StyleClass::foreground_gray_middle, &label, false);
-        QCOMPARE(label.property("foreground_gray_middle").toString(), QStringLiteral("false"));
-        QVERIFY(label.palette().color(QPalette::WindowText) != QColor(128, 129, 132));
-    }
-
     void groupSheetsParse_data()
     {
         QTest::addColumn<int>("group");

@@ -87,12 +87,6 @@ QString Joined(int count, Text text)
 
 } // namespace
 
-QString HeaderTexts(const QAbstractItemModel& model)
-{
-    return Joined(model.columnCount(),
-                  [&model](int column) { return model.headerData(column, Qt::Horizontal).toString(); });
-}
-
 QString RowTexts(const QAbstractItemModel& model, int row)
 {
     return Joined(model.columnCount(), [&model, row](int column) { return CellText(model.index(row, column)); });

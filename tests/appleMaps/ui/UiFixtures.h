@@ -34,7 +34,6 @@ cmn::Address MakeAddress(const QString& locality, const QString& postCode = QStr
 QString CellText(const QModelIndex& index, int role = Qt::DisplayRole);
 
 // Flattened texts, each followed by "|".
-QString HeaderTexts(const QAbstractItemModel& model);
 QString RowTexts(const QAbstractItemModel& model, int row);
 QString ColumnTexts(const QAbstractItemModel& model, int column);
 

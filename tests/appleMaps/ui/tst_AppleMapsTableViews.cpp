@@ -1,18 +1,15 @@
 #include "UiFixtures.h"
 
 #include "support/TestRegistry.h"
-#include "support/UrlCatcher.h"
 
 #include "appleMaps/ui/AppleMapsBookmarksFilter.h"
 #include "appleMaps/ui/AppleMapsBookmarksTableView.h"
 #include "appleMaps/ui/AppleMapsDirectionsSearchesTableView.h"
 #include "appleMaps/ui/AppleMapsPlacesTableView.h"
 #include "appleMaps/ui/AppleMapsSearchHistoryTableView.h"
-#include "pluginGui/InteractiveDelegateBase.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHeaderView>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,64 +84,14 @@ class AppleMapsTableViewsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void columnsHaveTheirDelegatesAndWidths_data()
-    {
-        QTest::addColumn<int>("category");
-        QTest::addColumn<QString>("columns");
-        QTest::newRow("searches") << 0
-                                  << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
-                                     "LocationDefaultDelegate 150|LocationMapRegionDelegate|";
-        QTest::newRow("favourites") << 1
-                                    << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
-                                       "LocationDefaultDelegate 150|LocationCoordinatesDelegate 165|AddressDelegate 150|"
-                                       "LocationCoordinatesDelegate 165|LocationRouteDelegate 150|"
-                                       "TableUrlDelegateBase 150|LocationDefaultDelegate 150|"
-                                       "LocationDefaultDelegate 150|LocationDefaultDelegate|";
-        QTest::newRow("explored places") << 2
-                                         << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
-                                            "LocationCoordinatesDelegate 165|AddressDelegate 150|"
-                                            "LocationDefaultDelegate 150|LocationDefaultDelegate 150|"
-                                            "TableUrlDelegateBase|";
-        QTest::newRow("directions searches") << 3
-                                             << "TableQDateTimeDelegateBase 200|LocationDefaultDelegate 150|"
-                                                "LocationCoordinatesDelegate 165|LocationCoordinatesDelegate 165|"
-                                                "LocationDefaultDelegate 150|LocationDefaultDelegate 150|"
-                                                "LocationDefaultDelegate 150|TableUrlDelegateBase 150|AddressDelegate|";
-    }
-
-    void columnsHaveTheirDelegatesAndWidths()
-    {
-        QFETCH(int, category);
-
-        const auto view = MakeView(category, Records(), nullptr);
-        QString actual;
-        const int columnCount = view->model()->columnCount();
-        for (int column = 0; column < columnCount; ++column) {
-            const QAbstractItemDelegate* delegate = view->itemDelegateForColumn(column);
-            QVERIFY(delegate != nullptr);
-            QCOMPARE(delegate, view->GetDelegateForColumn(column));
-            actual += QString::fromLatin1(delegate->metaObject()->className()).section("::", -1);
-            // The last column stretches.
-            if (column < columnCount - 1)
-                actual += ' ' + QString::number(view->columnWidth(column));
-            actual += '|';
-        }
-        QTEST(actual, "columns");
-        QVERIFY(view->horizontalHeader()->stretchLastSection());
-    }
-
     void rightClickCopiesTheCellText_data()
     {
         QTest::addColumn<int>("category");
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("copied");
         // Rows of the favourites, newest first: the route, then the café.
-        QTest::newRow("text") << 1 << 2 << "Fish & Chips";
         QTest::newRow("date in the view's zone") << 1 << 0 << "05.03.2019 14:07:33 (UTC)";
-        QTest::newRow("point") << 1 << 3 << "50.4501000 30.5234000";
-        QTest::newRow("route") << 1 << 6 << "show route";
         QTest::newRow("address") << 1 << 4 << "Kyiv 01001";
-        QTest::newRow("map region") << 0 << 3 << "50.0000000 30.0000000 51.0000000 31.0000000";
         QTest::newRow("empty text opens no menu") << 1 << 1 << QString();
         QTest::newRow("point without location opens no menu") << 2 << 2 << QString();
     }
@@ -166,19 +113,6 @@ private slots:
         const QStringList menuEntries = RightClick(*view, view->model()->index(0, column), true);
         QCOMPARE(menuEntries, copied.isEmpty() ? QStringList() : QStringList{"Copy"});
         QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? Untouched : copied);
-    }
-
-    void leftClickOpensUrl()
-    {
-        const auto view = MakeView(1, Records(), nullptr);
-        view->resize(2000, 300);
-        view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        test::UrlCatcher catcher;
-
-        const QModelIndex urlCell = view->model()->index(0, 7);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(urlCell).topLeft() + QPoint(18, 11));
-        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://example.com/fish"))});
     }
 
     void searchAndFilterState_data()

@@ -68,17 +68,10 @@ private slots:
         QTest::newRow("point without location")
             << int(PointLink) << KeptPointer(Coordinates{-181.0, -91.0, 0.0}) << QString() << QString();
         QTest::newRow("null point") << int(PointLink) << NullPointer<Coordinates>() << QString() << QString();
-        QTest::newRow("no-location point with an altitude")
-            << int(PointLink) << KeptPointer(Coordinates{-181.0, -91.0, 5.0}) << "-91.0000000 -181.0000000"
-            << "/maps/place/-91.0000000,-181.0000000";
         QTest::newRow("point on the equator")
             << int(PointLink) << KeptPointer(Coordinates{30.5, 0.0, 0.0}) << "0 30.5000000"
             << "/maps/place/0,30.5000000";
         QTest::newRow("empty route") << int(RouteLink) << KeptPointer(location::Route{}) << QString() << QString();
-        QTest::newRow("null route") << int(RouteLink) << NullPointer<location::Route>() << QString() << QString();
-        QTest::newRow("route of one point")
-            << int(RouteLink) << KeptPointer(location::Route{{30.5, 50.25, 0.0}}) << "show route"
-            << "/maps/dir/50.2500000,30.5000000/50.2500000,30.5000000";
         QTest::newRow("route through a stop")
             << int(RouteLink) << KeptPointer(location::Route{{1.0, 2.0, 0.0}, {3.0, 4.0, 0.0}, {5.0, 6.0, 0.0}})
             << "show route"
@@ -135,7 +128,6 @@ private slots:
         QTest::newRow("empty text, placeholder wanted") << true << KeptPointer(QString()) << undefined;
         QTest::newRow("null text, placeholder wanted") << true << NullPointer<QString>() << undefined;
         QTest::newRow("empty text") << false << KeptPointer(QString()) << QStringList();
-        QTest::newRow("null text") << false << NullPointer<QString>() << QStringList();
         QTest::newRow("text, placeholder wanted")
             << true << KeptPointer(QStringLiteral("Fish & Chips")) << QStringList{"Fish &amp; Chips"};
     }

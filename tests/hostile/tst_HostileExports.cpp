@@ -1,4 +1,7 @@
+#include "HostileFiles.h"
+
 #include "support/AppleMapsBackupFixture.h"
+#include "support/CaughtException.h"
 #include "support/RecordingSink.h"
 #include "support/RecordingTableSink.h"
 #include "support/TestRegistry.h"
@@ -7,17 +10,21 @@
 
 #include "appleMaps/AppleMapsPlugIn.h"
 #include "appleMaps/ui/AppleMapsBookmarksModel.h"
-#include "pluginGui/CellPointer.h"
+#include "cmn/CommonExceptions.h"
 #include "cmn/PathEncoding.h"
 #include "exportReport/interfaces/ExportContext.h"
+#include "pluginGui/CellPointer.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVector>
 #include <QXmlStreamReader>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -80,8 +87,9 @@ QStringList PlacemarkTexts(const QString& path)
 
 } // namespace
 
-// 100,000-character texts in every text column reach records, model, KML and the report whole.
-class LongTextsTest : public QObject {
+// A backup with 100,000-character texts in every text column: they reach records, model, KML and
+// the report whole, and exports aimed at places that cannot take a file fail cleanly.
+class HostileExportsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -204,7 +212,65 @@ private slots:
         QCOMPARE(workbook.SheetNames().size(), 4);
         QVERIFY(QFileInfo(path).size() > 0);
     }
+
+    void exportFails_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("kind");
+        for (const char* format : {"kml", "xlsx"}) {
+            for (const char* kind :
+                 {"missing folder", "folder is a file", "target is a folder", "read-only folder", "full disk"})
+                QTest::addRow("%s, %s", format, kind) << format << kind;
+        }
+    }
+
+    void exportFails()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, kind);
+        const QString place = m_folder.filePath(format + ' ' + kind);
+        QString target = place + "/out." + format;
+        std::optional<test::ReadOnlyTree> readOnly;
+        if (kind == "folder is a file") {
+            test::WriteFile(place, "a file");
+        } else if (kind == "target is a folder") {
+            QVERIFY(QDir().mkpath(target));
+        } else if (kind == "read-only folder") {
+            QVERIFY(QDir().mkpath(place));
+            if (!readOnly.emplace(place).Binds())
+                QSKIP("permissions do not bind this user");
+        } else if (kind == "full disk") {
+            target = QStringLiteral("/dev/full");
+            if (!QFileInfo::exists(target))
+                QSKIP("no full device on this system");
+        }
+
+        QString failure;
+        if (format == "kml") {
+            const std::vector<const appleMaps::AppleMapsPlaceBookmarkItem*> bookmarks{&m_plugIn->GetRecords().bookmarks[0]};
+            const auto exception = test::CaughtException<cmn::PlugInCommonException>([&] {
+                m_plugIn->SaveBookmarkToFile(location::LocationHistoryFileFormat::Kml, bookmarks,
+                                             target.toStdWString());
+            });
+            failure = exception ? QString::fromStdString(exception->GetUserText()) : QString();
+        } else {
+            try {
+                host::xlsx::XlsxWorkbook workbook(target);
+                exportReport::ExportContext context;
+                context.tableFactory = &workbook;
+                static_cast<exportReport::IExport&>(*m_plugIn).Export(context);
+                workbook.Close();
+            } catch (const std::runtime_error& exception) {
+                failure = QString::fromUtf8(exception.what());
+            }
+        }
+
+        QVERIFY2(!failure.isEmpty(), "the export reported success");
+        if (format == "kml")
+            QCOMPARE(failure, kind == "full disk" ? QStringLiteral("Unable to write file") : QStringLiteral("Can't open file"));
+        QVERIFY(!QFileInfo(target).isFile() || kind == "full disk");
+    }
 };
 
-MAPS_TEST_CLASS(LongTextsTest);
-#include "tst_LongTexts.moc"
+MAPS_TEST_CLASS(HostileExportsTest);
+#include "tst_HostileExports.moc"
