@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <vector>
 
 namespace location {
@@ -36,6 +37,15 @@ inline bool HasLocation(const Coordinates& point)
 inline bool IsHalfFilled(const Coordinates& point)
 {
     return (point.longitude == Coordinates::NoLongitude) != (point.latitude == Coordinates::NoLatitude);
+}
+
+// True when the point can be drawn on a map or written to a geographic file: both axes finite, in
+// range and not at their marker. The table still shows whatever was read.
+inline bool IsPlaceable(const Coordinates& point)
+{
+    return std::isfinite(point.longitude) && std::isfinite(point.latitude)
+        && point.longitude >= -180.0 && point.longitude <= 180.0
+        && point.latitude >= -90.0 && point.latitude <= 90.0;
 }
 
 struct MapRegion {
