@@ -9,6 +9,8 @@ packages=(
   libboost-filesystem-dev libboost-date-time-dev libboost-system-dev
   libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev libbenchmark-dev
   openssl time
+  # the package: its library dependencies (dpkg-shlibdeps) and the check of its desktop entry
+  dpkg-dev desktop-file-utils
   # CJK and Devanagari glyphs, so that place names in those scripts are not drawn as boxes
   fonts-wqy-microhei fonts-lohit-deva
 )

@@ -30,7 +30,8 @@ void PrintUsage(QTextStream& out)
            "  export-report PATH OUT.xlsx [--from ISO-DATE] [--until ISO-DATE]   the records as xlsx report tables\n"
            "  sample DIR [--rows N] [--seed S] [--edge-cases] [--binary-descriptor]   writes a sample backup\n"
            "  decrypt-log IN OUT [--follow]   decrypts the encrypted log IN into the text file OUT\n"
-           "  --help        this text\n";
+           "  --help        this text\n"
+           "  --version     the name and the plug-in's version\n";
 }
 
 } // namespace
@@ -65,6 +66,10 @@ int main(int argc, char* argv[])
         for (const QString& argument : arguments)
             decryptArguments.push_back(QFile::encodeName(argument).toStdString());
         return CryptLog::RunDecryptLog(decryptArguments, std::cerr);
+    }
+    if (command == QLatin1String("--version")) {
+        out << "mapsview " MAPS_VERSION "\n";
+        return 0;
     }
     PrintUsage(out);
     return command.isEmpty() || command == QLatin1String("--help") ? 0 : 2;

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -90,6 +91,7 @@ private slots:
     void showRejectsBadArguments_data();
     void showRejectsBadArguments();
     void helpListsEveryCommand();
+    void versionIsThePlugInVersion();
 
 private:
     // Writes a sample backup into `folder` with `options`; the database path, or empty on failure.
@@ -309,7 +311,18 @@ void TestMapsviewCommands::helpListsEveryCommand()
             commands << line.section(QLatin1Char(' '), 2, 2);
     }
     QCOMPARE(commands, (QStringList{"show", "info", "summary", "export-kml", "export-report", "sample", "decrypt-log",
-                                    "--help"}));
+                                    "--help", "--version"}));
+}
+
+void TestMapsviewCommands::versionIsThePlugInVersion()
+{
+    const test::MapsviewRun info = m_session.Run({QStringLiteral("info")});
+    const QRegularExpression versionLine(QStringLiteral("^Version: (\\S+)$"), QRegularExpression::MultilineOption);
+    const QString plugInVersion = versionLine.match(QString::fromUtf8(info.standardOutput)).captured(1);
+    QVERIFY2(!plugInVersion.isEmpty(), info.standardOutput.constData());
+    const test::MapsviewRun run = m_session.Run({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(Line(run.standardOutput), QStringLiteral("mapsview ") + plugInVersion);
 }
 
 MAPS_TEST_CLASS(TestMapsviewCommands);
