@@ -150,6 +150,13 @@ void AppleMapsPlugIn::ParseData(const QString& /*path*/)
     SetCachedSize(0);
     if (m_parser)
         m_parser->Parse(m_records);
+    if (IsStopRequested()) {
+        // Incomplete records must neither be shown nor pass for the backup's: the count is
+        // unknown again, and the next parse starts afresh.
+        m_records = AppleMapsRecords();
+        ResetCachedSize();
+        return;
+    }
     SetCachedSize(m_records.bookmarks.size() + m_records.querySearches.size() + m_records.placeDisplays.size()
                   + m_records.directionSearches.size());
 }
@@ -224,7 +231,8 @@ void AppleMapsPlugIn::Export(const exportReport::NativeExportRequest& request)
 
 AppleMapsParserFactories AppleMapsPlugIn::CreateParserFactories(const QString& path) const
 {
-    return MakeAppleMapsParserFactories(boost::filesystem::path(path.toStdWString()));
+    return MakeAppleMapsParserFactories(boost::filesystem::path(path.toStdWString()),
+                                        [this] { return IsStopRequested(); });
 }
 
 } // namespace appleMaps
