@@ -19,6 +19,9 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <atomic>
+#include <thread>
+
 using appleMaps::AppleMapsRecords;
 using appleMaps::iCloudSyncAppleMapsParser;
 
@@ -155,6 +158,37 @@ private slots:
         parser.Parse(records);
         QVERIFY(records.bookmarks.empty() && records.querySearches.empty());
         for (int kind : {appleMaps::FirstCategory, appleMaps::LastCategory, 7})
+            QVERIFY(parser.GetFilterContext(kind).items.empty());
+    }
+
+    // The request is asked by the statement in flight and between converted rows alike; the
+    // parse then ends early without an exception and without date items.
+    void stopRequestEndsTheParse_data()
+    {
+        QTest::addColumn<int>("questionsBeforeStop");
+        QTest::addColumn<bool>("convertingOnly");
+        QTest::newRow("before anything is read") << 0 << false;
+        QTest::newRow("while a statement runs") << 20 << false;
+        QTest::newRow("between converted rows") << 5 << true;
+    }
+
+    void stopRequestEndsTheParse()
+    {
+        QFETCH(int, questionsBeforeStop);
+        QFETCH(bool, convertingOnly);
+        const test::AppleMapsBackupFixture backup;
+        backup.Execute(SmallBackup);
+        backup.Execute("INSERT INTO PlaceDisplays SELECT * FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT"
+                       " i + 1 FROM n WHERE i < 20000) SELECT 'shared', i, 1.0, 2.0, '', '', '', 'Arbat' FROM n)");
+        std::atomic<int> questions{0};
+        const std::thread::id converting = std::this_thread::get_id();
+        iCloudSyncAppleMapsParser parser(PathOf(backup), [&] {
+            return (!convertingOnly || std::this_thread::get_id() == converting) && ++questions > questionsBeforeStop;
+        });
+        AppleMapsRecords records;
+        parser.Parse(records);
+        QVERIFY(records.placeDisplays.size() < 20002);
+        for (int kind = appleMaps::FirstCategory; kind <= appleMaps::LastCategory; ++kind)
             QVERIFY(parser.GetFilterContext(kind).items.empty());
     }
 

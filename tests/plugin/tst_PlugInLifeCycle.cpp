@@ -110,7 +110,7 @@ private slots:
         QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
 
-    void stoppedParseIsRepeated()
+    void stoppedParseKeepsNothingAndIsRepeated()
     {
         struct Stopped : core::IStopFlag {
             bool IsStopped() const override { return true; }
@@ -118,8 +118,11 @@ private slots:
         auto backup = Backup(2);
         test::ScriptedPlugIn plugIn({{m_first, backup}});
         plugIn.SetStopFlag(&stopFlag);
+        const int seen = m_journal->EntryCount();
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
+        QVERIFY(plugIn.GetRecords().querySearches.empty());
+        QCOMPARE(NewJournalEntries(seen).last().text, QString("[Apple Maps]: Parsing Apple Maps stopped."));
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 2);
