@@ -242,7 +242,9 @@ int main(int argc, char* argv[])
     rusage self{};
     getrusage(RUSAGE_SELF, &self);
 
-    const auto best = [](const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); };
+    const auto best = [](const std::vector<double>& values) {
+        return *std::min_element(values.begin(), values.end());
+    };
     const double ratio = best(summaryTimes) / best(floorTimes);
     const double cpuRatio = best(summaryCpuTimes) / best(floorCpuTimes);
     out << "floor (no DISTINCT):  best " << Figure(best(floorTimes), 3) << " s, median " << Figure(Median(floorTimes), 3)

@@ -101,17 +101,6 @@ private slots:
         }
     }
 
-    // abs() of the smallest integer overflows, so the failing row is chosen by the data.
-    void stepFailureOnTheFirstRowThrowsFromExecQuery()
-    {
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        const auto failure = test::CaughtException<CppSQLite3Exception>(
-            [&] { db.ExecQuery("SELECT abs(-9223372036854775807 - x) FROM steps"); });
-        QVERIFY(failure);
-        QCOMPARE(failure->ErrorMessage(), "SQLITE_ERROR[1]: integer overflow");
-    }
-
     void stepFailureLaterDropsTheStatement()
     {
         CppSQLite3DB db;

@@ -235,15 +235,6 @@ private slots:
         QCOMPARE(SqLiteDbAdapter(Path()).GetRowCount(sql.toStdString()), count);
     }
 
-    void failingRowCountIsASelectError()
-    {
-        SqLiteDbAdapter adapter(Path());
-        const auto failure = test::CaughtException<SqlException>([&] { adapter.GetRowCount("SELECT COUNT(*) FROM x"); });
-        QVERIFY(failure);
-        QCOMPARE(failure->GetErrorCode(), cmn::MakeErrorCode(31, cmn::Facility::Sql));
-        QCOMPARE(failure->GetUserText(), std::string("Can't select from DB:  no such table: x"));
-    }
-
     void userTextByErrorCode_data()
     {
         QTest::addColumn<int>("code");

@@ -7,7 +7,6 @@
 #include "appleMaps/records/AppleMapsCategory.h"
 #include "cmn/CommonExceptions.h"
 #include "cmn/ErrorCode.h"
-#include "cmn/FileSystemException.h"
 #include "cmn/PathEncoding.h"
 #include "cmn/TempFolder.h"
 #include "cmn/db/SqlException.h"
@@ -225,19 +224,6 @@ private slots:
         QCOMPARE(records.querySearches.size(), searchesKept);
     }
 
-    void missingDatabaseFileNamesTheMissingTable()
-    {
-        const test::AppleMapsBackupFixture backup;
-        QVERIFY(QFile::remove(backup.DatabasePath()));
-        const auto before = backup.Snapshot();
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        AppleMapsRecords records;
-        const auto failure = test::CaughtException<cmn::db::SqlException>([&] { parser.Parse(records); });
-        QVERIFY(failure);
-        QCOMPARE(failure->GetUserText(), std::string("Can't select from DB:  no such table: Addresses"));
-        QCOMPARE(backup.Snapshot(), before);
-    }
-
     void newerCategoryFailsTheSizeButNotTheParse()
     {
         test::DescriptorFields fields;
@@ -251,20 +237,6 @@ private slots:
         AppleMapsRecords records;
         parser.Parse(records);
         QCOMPARE(records.bookmarks.size(), std::size_t(3));
-    }
-
-    void descriptorWithoutTheCategoryFailsWithAFileSystemError()
-    {
-        test::DescriptorFields fields;
-        fields.categoryName = "Photos";
-        const test::AppleMapsBackupFixture backup(fields);
-        iCloudSyncAppleMapsParser parser(PathOf(backup));
-        AppleMapsRecords records;
-        const auto failure =
-            test::CaughtException<ulq::cmn::FileSystemException>([&] { parser.Parse(records); });
-        QVERIFY(failure);
-        QVERIFY(failure->GetUserText().rfind("Can't find file for AppleMaps plugin in backup: ", 0) == 0);
-        QVERIFY(test::CaughtException<ulq::cmn::FileSystemException>([&] { parser.GetDataSize(); }));
     }
 };
 

@@ -7,14 +7,12 @@
 #include "cmn/CommonExceptions.h"
 #include "cmn/FileSystemException.h"
 #include "cmn/db/SqlException.h"
-#include "cmn/filter/FilterContext.h"
 #include "core/CategoryViewBase.h"
 #include "core/JournalPlugInLoader.h"
 #include "core/interfaces/IJournal.h"
 #include "core/interfaces/IStopFlag.h"
 #include "exportReport/button/ExportButton.h"
 #include "pluginGui/IExportButtonWidget.h"
-#include "appleMaps/records/AppleMapsCategory.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -271,17 +269,6 @@ private slots:
         QVERIFY(qobject_cast<appleMaps::ui::AppleMapsWidget*>(view.get()));
         // The host owns the page from now on.
         QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
-    }
-
-    void kindWithoutRecordsHasAnEmptyContext()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        QVERIFY(plugIn.GetFilterContext(appleMaps::ExploredPlacesCategory).items.empty());
-        plugIn.SetDataPath(m_first);
-        plugIn.Parse();
-        const cmn::filter::FilterContext& context = plugIn.GetFilterContext(appleMaps::ExploredPlacesCategory);
-        QVERIFY(context.items.empty());
-        QVERIFY(!context.enabled);
     }
 };
 

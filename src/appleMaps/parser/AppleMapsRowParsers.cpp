@@ -97,7 +97,6 @@ const QString& RouteType()
 void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses,
     const std::function<bool()>& stopRequested)
 {
-    addresses.reserve(addresses.size() + table.RowCount());
     TextCache texts;
     ForEachRow(
         table, stopRequested,
@@ -112,7 +111,7 @@ void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses,
             address.thoroughfare = ReadText(row[7], texts);
             address.subThoroughfare = ReadText(row[8], texts);
             address.resolutionState = cmn::Address::Resolved;
-            addresses[std::string(cmn::db::GetString(row[0]))].push_back(std::move(address));
+            addresses.Add(cmn::db::GetString(row[0]), std::move(address));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }

@@ -29,8 +29,8 @@ public:
     QueryPrefetch(const QueryPrefetch&) = delete;
     QueryPrefetch& operator=(const QueryPrefetch&) = delete;
 
-    // The whole result of the next statement; called once per statement. Rethrows the failure of opening the connection or
-    // of the statement; the statements after a failed one are not run.
+    // The whole result of the next statement; called once per statement. Rethrows the failure of
+    // opening the connection or of the statement; the statements after a failed one are not run.
     cmn::db::ResultTable Next();
 
 private:
