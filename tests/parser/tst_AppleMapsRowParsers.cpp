@@ -224,15 +224,6 @@ private slots:
         QCOMPARE(read.join('|'), fields);
     }
 
-    void textCellsOfOtherTypesAreEmpty()
-    {
-        const auto items = ParsePlaces(
-            {{Text("p"), Int64(1), 1.0, 2.0, Int64(8495), SqlNull(), Text("<CORRUPTED DATA>"), Text("Кремль 𝄞")}});
-        QCOMPARE(items.size(), std::size_t(1));
-        QCOMPARE(QStringList({items[0].telephone, items[0].fax, items[0].url, items[0].name}).join('|'),
-                 QString::fromUtf8("|||Кремль 𝄞"));
-    }
-
     // A result too narrow for its statement stands for any row that fails to convert: each is
     // logged under its converter and left out, and the loop goes on.
     void badRowIsSkippedAndLogged()

@@ -3,7 +3,6 @@
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
-#include "appleMaps/ui/AppleMapsWidget.h"
 #include "cmn/CommonExceptions.h"
 #include "cmn/FileSystemException.h"
 #include "cmn/db/SqlException.h"
@@ -251,24 +250,6 @@ private slots:
         worker.join();
         QVERIFY(hiddenWhenReturned);
         QVERIFY(!plugIn.GetExportParentWidget());
-    }
-
-    void parseOnAHostThreadWhileTheGuiThreadReadsTheJournal()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        const int seen = m_journal->EntryCount();
-        std::thread host([&] {
-            plugIn.SetDataPath(m_first);
-            plugIn.Parse();
-        });
-        // The host's journal view polls while the entries arrive.
-        QTRY_COMPARE(NewJournalEntries(seen).size(), 2);
-        host.join();
-        plugIn.CreateView();
-        const std::unique_ptr<core::CategoryViewBase> view(plugIn.GetCategoryPlugIn()->TakeView());
-        QVERIFY(qobject_cast<appleMaps::ui::AppleMapsWidget*>(view.get()));
-        // The host owns the page from now on.
-        QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
 };
 
