@@ -78,8 +78,10 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
 
     details::AddressMap addresses;
     {
+        // A connection of its own, which a stop request interrupts.
+        cmn::db::SqLiteDbAdapter adapter(database.Path(), m_stopRequested);
         cmn::db::ResultTable table;
-        cmn::db::ReadTable(database.Adapter(), queries::Addresses, table);
+        cmn::db::ReadTable(adapter, queries::Addresses, table);
         details::ParseAppleMapsAddresses(table, addresses, m_stopRequested);
     }
 
