@@ -150,13 +150,10 @@ void AppleMapsPlugIn::ParseData(const QString& /*path*/)
     SetCachedSize(0);
     if (m_parser)
         m_parser->Parse(m_records);
-    if (IsStopRequested()) {
-        // Incomplete records must neither be shown nor pass for the backup's: the count is
-        // unknown again, and the next parse starts afresh.
+    // Records of a stopped parse are incomplete: none are kept, so that none are shown or pass
+    // for the backup's, and the next SetDataPath parses afresh.
+    if (IsStopRequested())
         m_records = AppleMapsRecords();
-        ResetCachedSize();
-        return;
-    }
     SetCachedSize(m_records.bookmarks.size() + m_records.querySearches.size() + m_records.placeDisplays.size()
                   + m_records.directionSearches.size());
 }
