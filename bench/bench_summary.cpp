@@ -1,6 +1,8 @@
 // `mapsview summary` on a sample backup (private copy, size query, parse, in a process of its own
-// as a user runs it), timed against a plain read of the same seven statements through the SQLite
-// C interface with default settings (the floor). Peak memory is the child's maximum resident set.
+// as a user runs it), timed against the floor: the size statement and the six reading statements
+// without DISTINCT, through the SQLite C interface with default settings, reading every cell once.
+// Wall and processor time both: on a busy machine the processor time is the steadier figure.
+// Peak memory is the child's maximum resident set.
 //
 //   bench_summary [--rows N] [--runs R] [--folder DIR]
 // DIR is reused when it already holds a backup, else a sample backup is written into it.
@@ -32,8 +34,8 @@ extern char** environ;
 
 namespace {
 
-constexpr double kTargetRatio = 1.2;
-constexpr double kMemoryLimitMegabytes = 1024.0;
+constexpr double kTargetRatio = 1.5;
+constexpr double kMemoryLimitMegabytes = 300.0;
 
 const char* const kStatements[] = {
     "SELECT (SELECT COUNT(DISTINCT identifier) FROM QuerySearches) + (SELECT COUNT(DISTINCT identifier) FROM "
@@ -55,6 +57,7 @@ const char* const kStatements[] = {
 
 struct Measurement {
     double seconds = 0.0;
+    double cpuSeconds = 0.0;
     double peakMegabytes = 0.0;
     qint64 records = 0;
     bool ok = true;
@@ -88,9 +91,10 @@ qint64 ReadPlainly(const QString& databasePath)
 {
     sqlite3* db = nullptr;
     qint64 rows = sqlite3_open(QFile::encodeName(databasePath).constData(), &db) == SQLITE_OK ? 0 : -1;
-    for (const char* sql : kStatements) {
+    for (const char* distinctSql : kStatements) {
+        const QByteArray sql = QByteArray(distinctSql).replace("SELECT DISTINCT ", "SELECT ");
         sqlite3_stmt* statement = nullptr;
-        if (rows < 0 || sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) {
+        if (rows < 0 || sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) != SQLITE_OK) {
             rows = -1;
             break;
         }
@@ -114,6 +118,18 @@ qint64 ReadPlainly(const QString& databasePath)
 double PeakMegabytes(const rusage& usage)
 {
     return usage.ru_maxrss / 1024.0; // kibibytes on Linux
+}
+
+double CpuSeconds(const rusage& usage)
+{
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double OwnCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return CpuSeconds(usage);
 }
 
 // Runs `mapsview summary folder` with standard output into `outputPath` and the journal dropped.
@@ -141,6 +157,7 @@ Measurement RunSummary(const QString& mapsview, const QString& folder, const QSt
         && WEXITSTATUS(status) == 0;
     measurement.seconds = timer.nsecsElapsed() / 1e9;
     measurement.peakMegabytes = PeakMegabytes(usage);
+    measurement.cpuSeconds = CpuSeconds(usage);
 
     QFile file(outputPath);
     file.open(QIODevice::ReadOnly);
@@ -200,14 +217,18 @@ int main(int argc, char* argv[])
     const QString mapsview = QCoreApplication::applicationDirPath() + QStringLiteral("/mapsview");
     std::vector<double> floorTimes;
     std::vector<double> summaryTimes;
+    std::vector<double> floorCpuTimes;
+    std::vector<double> summaryCpuTimes;
     qint64 floorRows = 0;
     Measurement summary;
     double summaryPeak = 0.0;
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
+        const double cpuBefore = OwnCpuSeconds();
         floorRows = ReadPlainly(databasePath);
         floorTimes.push_back(timer.nsecsElapsed() / 1e9);
+        floorCpuTimes.push_back(OwnCpuSeconds() - cpuBefore);
         summary = RunSummary(mapsview, folder, appData.filePath(QStringLiteral("summary.json")));
         if (!summary.ok || floorRows < 0) {
             out << "run " << run + 1 << " failed: " << (floorRows < 0 ? "the plain read" : "mapsview summary")
@@ -215,23 +236,26 @@ int main(int argc, char* argv[])
             return 1;
         }
         summaryTimes.push_back(summary.seconds);
+        summaryCpuTimes.push_back(summary.cpuSeconds);
         summaryPeak = std::max(summaryPeak, summary.peakMegabytes);
     }
     rusage self{};
     getrusage(RUSAGE_SELF, &self);
 
-    const double floorBest = *std::min_element(floorTimes.begin(), floorTimes.end());
-    const double summaryBest = *std::min_element(summaryTimes.begin(), summaryTimes.end());
-    const double ratio = summaryBest / floorBest;
-    out << "plain read (floor): best " << Figure(floorBest, 3) << " s, median " << Figure(Median(floorTimes), 3)
-        << " s, " << floorRows << " rows, " << Figure(floorRows / floorBest, 0) << " rows/s, bench process peak "
+    const auto best = [](const std::vector<double>& values) {
+        return *std::min_element(values.begin(), values.end());
+    };
+    const double ratio = best(summaryTimes) / best(floorTimes);
+    const double cpuRatio = best(summaryCpuTimes) / best(floorCpuTimes);
+    out << "floor (no DISTINCT):  best " << Figure(best(floorTimes), 3) << " s, median " << Figure(Median(floorTimes), 3)
+        << " s, processor " << Figure(best(floorCpuTimes), 3) << " s, " << floorRows << " rows, bench process peak "
         << Figure(PeakMegabytes(self), 0) << " MB\n";
-    out << "mapsview summary:   best " << Figure(summaryBest, 3) << " s, median " << Figure(Median(summaryTimes), 3)
-        << " s, " << summary.records << " records, " << Figure(summary.records / summaryBest, 0)
-        << " records/s, peak " << Figure(summaryPeak, 0) << " MB\n";
-    out << "ratio " << Figure(ratio, 2) << " (target at most " << Figure(kTargetRatio, 1) << "): "
-        << (ratio <= kTargetRatio ? "met" : "missed") << "; peak memory " << Figure(summaryPeak, 0)
-        << " MB (target under " << Figure(kMemoryLimitMegabytes, 0)
+    out << "mapsview summary:     best " << Figure(best(summaryTimes), 3) << " s, median "
+        << Figure(Median(summaryTimes), 3) << " s, processor " << Figure(best(summaryCpuTimes), 3) << " s, "
+        << summary.records << " records, peak " << Figure(summaryPeak, 0) << " MB\n";
+    out << "ratio " << Figure(ratio, 2) << " wall, " << Figure(cpuRatio, 2) << " processor (target at most "
+        << Figure(kTargetRatio, 1) << "): " << (ratio <= kTargetRatio ? "met" : "missed") << "; peak memory "
+        << Figure(summaryPeak, 0) << " MB (target under " << Figure(kMemoryLimitMegabytes, 0)
         << " MB): " << (summaryPeak < kMemoryLimitMegabytes ? "met" : "missed") << Qt::endl;
     return 0;
 }

@@ -37,4 +37,6 @@ measure "show: first page, then search \"Paris\"" \
   "$mapsview" show "$backup" --screenshot "$results/window-search.png" --category 1 --search Paris
 
 echo
+"$BUILD_DIR/bin/bench_stop" "$backup"
+echo
 "$BUILD_DIR/bin/bench_views" --benchmark_counters_tabular=true

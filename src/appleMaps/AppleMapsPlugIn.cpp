@@ -150,6 +150,10 @@ void AppleMapsPlugIn::ParseData(const QString& /*path*/)
     SetCachedSize(0);
     if (m_parser)
         m_parser->Parse(m_records);
+    // Records of a stopped parse are incomplete: none are kept, so that none are shown or pass
+    // for the backup's, and the next SetDataPath parses afresh.
+    if (IsStopRequested())
+        m_records = AppleMapsRecords();
     SetCachedSize(m_records.bookmarks.size() + m_records.querySearches.size() + m_records.placeDisplays.size()
                   + m_records.directionSearches.size());
 }
@@ -224,7 +228,8 @@ void AppleMapsPlugIn::Export(const exportReport::NativeExportRequest& request)
 
 AppleMapsParserFactories AppleMapsPlugIn::CreateParserFactories(const QString& path) const
 {
-    return MakeAppleMapsParserFactories(boost::filesystem::path(path.toStdWString()));
+    return MakeAppleMapsParserFactories(boost::filesystem::path(path.toStdWString()),
+                                        [this] { return IsStopRequested(); });
 }
 
 } // namespace appleMaps

@@ -79,8 +79,11 @@ void PlugInBase::Parse()
             AddInfo(QCoreApplication::translate("cmn", "Parsing %1 started.").arg(GetName()));
             ParseData(m_dataPath);
             m_upToDate = true;
-            m_stopped = m_stopFlag && m_stopFlag->IsStopped();
-            AddInfo(QCoreApplication::translate("cmn", "%1 records extracted.").arg(GetCategoryDataSize()));
+            m_stopped = IsStopRequested();
+            // A stopped parse extracted nothing that counts; its records are not kept.
+            AddInfo(m_stopped
+                        ? QCoreApplication::translate("cmn", "Parsing %1 stopped.").arg(GetName())
+                        : QCoreApplication::translate("cmn", "%1 records extracted.").arg(GetCategoryDataSize()));
         }
         LOG_INFO << "parsing successfully finished.";
     } catch (...) {
@@ -183,6 +186,11 @@ std::uint64_t PlugInBase::GetDataSize(const QString& path)
 void PlugInBase::SetStopFlag(IStopFlag* stopFlag)
 {
     m_stopFlag = stopFlag;
+}
+
+bool PlugInBase::IsStopRequested() const
+{
+    return m_stopFlag && m_stopFlag->IsStopped();
 }
 
 void PlugInBase::SetTempPath(const std::wstring& path)

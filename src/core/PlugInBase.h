@@ -49,6 +49,8 @@ public:
 protected:
     const QString& GetDataPathValue() const { return m_dataPath; }
     bool IsUpToDate() const { return m_upToDate; }
+    // The host's stop flag is raised; safe from any thread.
+    bool IsStopRequested() const;
 
 private:
     void ReportParseFailure();

@@ -1,5 +1,4 @@
 #include "support/CaughtException.h"
-#include "support/SqliteFile.h"
 #include "support/TestRegistry.h"
 
 #include "cmn/db/CppSQLite3DB.h"
@@ -7,30 +6,14 @@
 
 #include <sqlite3.h>
 
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
 #include <memory>
 
 class CppSQLite3Test : public QObject {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_folder;
-    QString m_path;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_folder.isValid());
-        m_path = m_folder.filePath("wrapper.sqlite");
-        test::SqliteFile file(m_path);
-        file.Execute("CREATE TABLE t (i, r, s, b, n);"
-                     "INSERT INTO t VALUES (42, 2.5, 'text', x'00FF', NULL);"
-                     "CREATE TABLE steps (x); INSERT INTO steps VALUES (1), (2), (3);");
-    }
-
     void messageNamesTheCode_data()
     {
         QTest::addColumn<int>("code");
@@ -76,54 +59,6 @@ private slots:
         QCOMPARE(failure->ErrorCode(), 1000);
         QCOMPARE(failure->ErrorMessage(), "CPPSQLITE_ERROR[1000]: Database not open");
         db.Close();
-    }
-
-    void fieldIndexOutsideTheRowIsRefused_data()
-    {
-        QTest::addColumn<int>("field");
-        QTest::newRow("negative") << -1;
-        QTest::newRow("one past the last") << 5;
-    }
-
-    void fieldIndexOutsideTheRowIsRefused()
-    {
-        QFETCH(int, field);
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        const CppSQLite3Query query = db.ExecQuery("SELECT i, r, s, b, n FROM t");
-        for (const auto& read : std::initializer_list<std::function<void()>>{
-                 [&] { query.FieldName(field); }, [&] { query.FieldType(field); },
-                 [&] { query.FieldText(field); }, [&] { query.FieldInt64(field); },
-                 [&] { query.FieldDouble(field); }, [&] { int length = 0; query.FieldBlob(field, length); }}) {
-            const auto failure = test::CaughtException<CppSQLite3Exception>(read);
-            QVERIFY(failure);
-            QCOMPARE(failure->ErrorMessage(), "CPPSQLITE_ERROR[1000]: Invalid field index requested");
-        }
-    }
-
-    // abs() of the smallest integer overflows, so the failing row is chosen by the data.
-    void stepFailureOnTheFirstRowThrowsFromExecQuery()
-    {
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        const auto failure = test::CaughtException<CppSQLite3Exception>(
-            [&] { db.ExecQuery("SELECT abs(-9223372036854775807 - x) FROM steps"); });
-        QVERIFY(failure);
-        QCOMPARE(failure->ErrorMessage(), "SQLITE_ERROR[1]: integer overflow");
-    }
-
-    void stepFailureLaterDropsTheStatement()
-    {
-        CppSQLite3DB db;
-        db.Open(m_path.toUtf8());
-        CppSQLite3Query query = db.ExecQuery("SELECT abs(-9223372036854775806 - x) FROM steps");
-        QCOMPARE(query.FieldInt64(0), Q_INT64_C(9223372036854775807));
-        const auto failure = test::CaughtException<CppSQLite3Exception>([&] { query.NextRow(); });
-        QVERIFY(failure);
-        QCOMPARE(failure->ErrorMessage(), "SQLITE_ERROR[1]: integer overflow");
-        const auto afterwards = test::CaughtException<CppSQLite3Exception>([&] { query.Eof(); });
-        QVERIFY(afterwards);
-        QCOMPARE(afterwards->ErrorMessage(), "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer");
     }
 };
 

@@ -42,16 +42,10 @@ Cells PlaceRow(const char* identifier, boost::any timestamp = Int64(1), boost::a
             Text("Kremlin")};
 }
 
-// A fetch over a map of no addresses.
-details::AddressSource NoAddresses()
-{
-    static details::AddressMap none;
-    return details::AddressSource::TakingFrom(none);
-}
-
 std::vector<appleMaps::AppleMapsPlaceDisplayItem> ParsePlaces(const std::vector<Cells>& rows)
 {
-    details::AddressSource addresses = NoAddresses();
+    details::AddressMap none;
+    details::AddressSource addresses = details::AddressSource::TakingFrom(none);
     std::vector<appleMaps::AppleMapsPlaceDisplayItem> items;
     details::ParseAppleMapsPlaceItems(MakeTable(rows), addresses, items);
     return items;
@@ -155,134 +149,94 @@ private slots:
         QCOMPARE(logged, text.isEmpty());
     }
 
-    void addressColumnsFillTheirFields()
-    {
-        details::AddressMap addresses;
-        details::ParseAppleMapsAddresses(
-            MakeTable({{Text("id"), Text("Russia"), Text("RU"), Text("Moscow"), Text("MOW"), Text("Moskva"),
-                       Text("101000"), Text("Tverskaya"), Text("7")}}),
-            addresses);
-        QCOMPARE(addresses.size(), std::size_t(1));
-        QCOMPARE(addresses["id"].size(), std::size_t(1));
-        const cmn::Address& address = addresses["id"][0];
-        const QStringList fields = {address.country,      address.countryCode,  address.administrativeArea,
-                                    address.administrativeAreaCode, address.locality, address.postCode,
-                                    address.thoroughfare, address.subThoroughfare};
-        QCOMPARE(fields.join('|'), "Russia|RU|Moscow|MOW|Moskva|101000|Tverskaya|7");
-        QCOMPARE(address.resolutionState, cmn::Address::Resolved);
-    }
-
-    void placeBookmarkColumns()
-    {
-        details::AddressSource addresses = NoAddresses();
-        std::vector<appleMaps::AppleMapsPlaceBookmarkItem> items;
-        details::ParseAppleMapsPlaceBookmarks(
-            MakeTable({{Text("b"), Int64(60), Text("Home"), 55.0, 37.0, Text("tel"), Text("fax"), Text("url"),
-                       Text("name"), 56.0, 38.0}}),
-            addresses, items);
-        QCOMPARE(items.size(), std::size_t(1));
-        const appleMaps::AppleMapsPlaceBookmarkItem& item = items[0];
-        QCOMPARE(item.timestamp.toString(Qt::ISODate), "1970-01-01T00:01:00Z");
-        QCOMPARE(QStringList({item.title, item.telephone, item.fax, item.url, item.name, item.type}).join('|'),
-                 "Home|tel|fax|url|name|Place");
-        QCOMPARE(item.placePoint, (location::Coordinates{37.0, 55.0, 0.0}));
-        QCOMPARE(item.droppedPin, (location::Coordinates{38.0, 56.0, 0.0}));
-        QVERIFY(item.route.empty());
-    }
-
-    void routeBookmarkHasTwoPointsAndNoTitle()
-    {
-        details::AddressSource addresses = NoAddresses();
-        std::vector<appleMaps::AppleMapsPlaceBookmarkItem> items;
-        details::ParseAppleMapsRouteBookmarks(
-            MakeTable({{Text("r"), Int64(1), 55.0, 37.0, Text("tel"), Text("fax"), Text("url"), Text("name"), 50.0,
-                       30.0, -180.0, SqlNull()}}),
-            addresses, items);
-        QCOMPARE(items.size(), std::size_t(1));
-        const appleMaps::AppleMapsPlaceBookmarkItem& item = items[0];
-        QCOMPARE(QStringList({item.title, item.telephone, item.name, item.type}).join('|'), "|tel|name|Route");
-        QCOMPARE(item.placePoint, (location::Coordinates{37.0, 55.0, 0.0}));
-        QCOMPARE(item.droppedPin, location::Coordinates());
-        QCOMPARE(item.route.size(), std::size_t(2));
-        QCOMPARE(item.route[0], (location::Coordinates{30.0, 50.0, 0.0}));
-        QCOMPARE(item.route[1], location::Coordinates());
-    }
-
-    void querySearchColumnsFillTheMapRegion()
-    {
-        std::vector<appleMaps::AppleMapsHistoryQuerySearchItem> items;
-        details::ParseAppleMapsQuerySearchItems(
-            MakeTable({{Int64(1), Text("coffee"), Text("Moscow"), 55.1, 37.2, 55.9, 37.8}}), items);
-        QCOMPARE(items.size(), std::size_t(1));
-        QCOMPARE(items[0].query + '|' + items[0].locationDisplayString, "coffee|Moscow");
-        QCOMPARE(items[0].mapRegion.southWest, (location::Coordinates{37.2, 55.1, 0.0}));
-        QCOMPARE(items[0].mapRegion.northEast, (location::Coordinates{37.8, 55.9, 0.0}));
-    }
-
-    void directionsSearchColumns()
-    {
-        details::AddressMap addresses{{"d", {cmn::Address()}}};
-        details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-        std::vector<appleMaps::AppleMapsDirectionSearchItem> items;
-        details::ParseAppleMapsDirecrionsSearchesItems(
-            MakeTable({{Text("d"), Int64(1), Int64(1), Text("tel"), Text("fax"), Text("url"), Text("name"), 55.0,
-                       37.0, 56.0, 35.0}}),
-            source, items);
-        QCOMPARE(items.size(), std::size_t(1));
-        const appleMaps::AppleMapsDirectionSearchItem& item = items[0];
-        QCOMPARE(QStringList({item.transportType, item.telephone, item.fax, item.url, item.name}).join('|'),
-                 "Transit|tel|fax|url|name");
-        QCOMPARE(item.startPoint, (location::Coordinates{37.0, 55.0, 0.0}));
-        QCOMPARE(item.endPoint, (location::Coordinates{35.0, 56.0, 0.0}));
-        QCOMPARE(item.addresses.size(), std::size_t(1));
-    }
-
-    void textCellsOfOtherTypesAreEmpty()
-    {
-        const auto items = ParsePlaces(
-            {{Text("p"), Int64(1), 1.0, 2.0, Int64(8495), SqlNull(), Text("<CORRUPTED DATA>"), Text("Кремль 𝄞")}});
-        QCOMPARE(items.size(), std::size_t(1));
-        QCOMPARE(QStringList({items[0].telephone, items[0].fax, items[0].url, items[0].name}).join('|'),
-                 QString::fromUtf8("|||Кремль 𝄞"));
-    }
-
-    // A result too narrow for its statement stands for any row that fails to convert.
-    void badRowIsSkippedAndLogged_data()
+    // Every column lands in its field: one row per converter, each cell a value of its own.
+    void columnsFillTheirFields_data()
     {
         QTest::addColumn<QString>("converter");
-        QTest::newRow("addresses") << "ParseAppleMapsAddresses";
-        QTest::newRow("place bookmarks") << "ParseAppleMapsPlaceBookmarks";
-        QTest::newRow("route bookmarks") << "ParseAppleMapsRouteBookmarks";
-        QTest::newRow("query searches") << "ParseAppleMapsQuerySearchItems";
-        QTest::newRow("place displays") << "ParseAppleMapsPlaceItems";
-        QTest::newRow("directions searches") << "ParseAppleMapsDirecrionsSearchesItems";
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("addresses") << "addresses" << "Russia|RU|Moscow|MOW|Moskva|101000|Tverskaya|7|0";
+        QTest::newRow("place bookmarks") << "place bookmarks"
+                                         << "60|Home|37,55|tel|fax|url|name|38,56|no route|Place|1 addresses";
+        QTest::newRow("route bookmarks") << "route bookmarks"
+                                         << "60||37,55|tel|fax|url|name|-181,-91|30,50 -181,-91|Route|1 addresses";
+        QTest::newRow("query searches") << "query searches" << "60|coffee|Moscow|37.2,55.1|37.8,55.9";
+        QTest::newRow("directions searches") << "directions searches"
+                                             << "60|Transit|37,55|35,56|tel|fax|url|name|1 addresses";
     }
 
-    void badRowIsSkippedAndLogged()
+    void columnsFillTheirFields()
     {
         QFETCH(QString, converter);
+        QFETCH(QString, fields);
+        details::AddressMap map;
+        map.Add("id", cmn::Address());
+        details::AddressSource addresses = details::AddressSource::TakingFrom(map);
+        const auto point = [](const location::Coordinates& at) {
+            return QString("%1,%2").arg(at.longitude).arg(at.latitude);
+        };
+        const auto time = [](const QDateTime& at) { return QString::number(at.toSecsSinceEpoch()); };
+        const auto count = [](const auto& addresses) { return QString("%1 addresses").arg(addresses.size()); };
+        appleMaps::AppleMapsRecords records;
+        QStringList read;
+        if (converter == "addresses") {
+            details::AddressMap parsed;
+            details::ParseAppleMapsAddresses(MakeTable({{Text("id"), Text("Russia"), Text("RU"), Text("Moscow"),
+                                                         Text("MOW"), Text("Moskva"), Text("101000"),
+                                                         Text("Tverskaya"), Text("7")}}),
+                                             parsed);
+            const cmn::Address a = parsed.Copy(parsed.Find("id")).at(0);
+            read << a.country << a.countryCode << a.administrativeArea << a.administrativeAreaCode << a.locality
+                 << a.postCode << a.thoroughfare << a.subThoroughfare << QString::number(a.resolutionState);
+        } else if (converter == "place bookmarks" || converter == "route bookmarks") {
+            if (converter == "place bookmarks")
+                details::ParseAppleMapsPlaceBookmarks(MakeTable({{Text("id"), Int64(60), Text("Home"), 55.0, 37.0,
+                                                                  Text("tel"), Text("fax"), Text("url"),
+                                                                  Text("name"), 56.0, 38.0}}),
+                                                      addresses, records.bookmarks);
+            else
+                details::ParseAppleMapsRouteBookmarks(MakeTable({{Text("id"), Int64(60), 55.0, 37.0, Text("tel"),
+                                                                  Text("fax"), Text("url"), Text("name"), 50.0,
+                                                                  30.0, -180.0, SqlNull()}}),
+                                                      addresses, records.bookmarks);
+            const appleMaps::AppleMapsPlaceBookmarkItem& item = records.bookmarks.at(0);
+            QStringList route;
+            for (const location::Coordinates& at : item.route)
+                route << point(at);
+            read << time(item.timestamp) << item.title << point(item.placePoint) << item.telephone << item.fax
+                 << item.url << item.name << point(item.droppedPin)
+                 << (route.isEmpty() ? "no route" : route.join(' ')) << item.type << count(item.addresses);
+        } else if (converter == "query searches") {
+            details::ParseAppleMapsQuerySearchItems(
+                MakeTable({{Int64(60), Text("coffee"), Text("Moscow"), 55.1, 37.2, 55.9, 37.8}}),
+                records.querySearches);
+            const appleMaps::AppleMapsHistoryQuerySearchItem& item = records.querySearches.at(0);
+            read << time(item.timestamp) << item.query << item.locationDisplayString << point(item.mapRegion.southWest)
+                 << point(item.mapRegion.northEast);
+        } else {
+            details::ParseAppleMapsDirecrionsSearchesItems(MakeTable({{Text("id"), Int64(60), Int64(1), Text("tel"),
+                                                                       Text("fax"), Text("url"), Text("name"), 55.0,
+                                                                       37.0, 56.0, 35.0}}),
+                                                           addresses, records.directionSearches);
+            const appleMaps::AppleMapsDirectionSearchItem& item = records.directionSearches.at(0);
+            read << time(item.timestamp) << item.transportType << point(item.startPoint) << point(item.endPoint)
+                 << item.telephone << item.fax << item.url << item.name << count(item.addresses);
+        }
+        QCOMPARE(read.join('|'), fields);
+    }
+
+    // A result too narrow for its statement stands for any row that fails to convert: each is
+    // logged under its converter and left out, and the loop goes on.
+    void badRowIsSkippedAndLogged()
+    {
         const ResultTable table = MakeTable({{Text("x")}, {Text("x")}, {Text("x")}});
         details::AddressMap addresses;
+        details::ParseAppleMapsAddresses(table, addresses);
         details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-        appleMaps::AppleMapsRecords records;
-        if (converter == "ParseAppleMapsAddresses")
-            details::ParseAppleMapsAddresses(table, addresses);
-        else if (converter == "ParseAppleMapsPlaceBookmarks")
-            details::ParseAppleMapsPlaceBookmarks(table, source, records.bookmarks);
-        else if (converter == "ParseAppleMapsRouteBookmarks")
-            details::ParseAppleMapsRouteBookmarks(table, source, records.bookmarks);
-        else if (converter == "ParseAppleMapsQuerySearchItems")
-            details::ParseAppleMapsQuerySearchItems(table, records.querySearches);
-        else if (converter == "ParseAppleMapsPlaceItems")
-            details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays);
-        else
-            details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches);
-        // Every row fails, is logged and left out, and the loop goes on to the next.
-        QVERIFY(addresses.empty());
-        QCOMPARE(records.bookmarks.size() + records.querySearches.size() + records.placeDisplays.size()
-                     + records.directionSearches.size(),
-                 std::size_t(0));
-        QCOMPARE(DebugLinesOf("appleMaps::details::" + converter.toStdString()), 3);
+        std::vector<appleMaps::AppleMapsPlaceDisplayItem> places;
+        details::ParseAppleMapsPlaceItems(table, source, places);
+        QCOMPARE(addresses.Count() + places.size(), std::size_t(0));
+        QCOMPARE(DebugLinesOf("appleMaps::details::ParseAppleMapsAddresses"), 3);
+        QCOMPARE(DebugLinesOf("appleMaps::details::ParseAppleMapsPlaceItems"), 3);
     }
 };
 

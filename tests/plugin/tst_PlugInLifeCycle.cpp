@@ -3,18 +3,15 @@
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
-#include "appleMaps/ui/AppleMapsWidget.h"
 #include "cmn/CommonExceptions.h"
 #include "cmn/FileSystemException.h"
 #include "cmn/db/SqlException.h"
-#include "cmn/filter/FilterContext.h"
 #include "core/CategoryViewBase.h"
 #include "core/JournalPlugInLoader.h"
 #include "core/interfaces/IJournal.h"
 #include "core/interfaces/IStopFlag.h"
 #include "exportReport/button/ExportButton.h"
 #include "pluginGui/IExportButtonWidget.h"
-#include "appleMaps/records/AppleMapsCategory.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -110,7 +107,7 @@ private slots:
         QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
 
-    void stoppedParseIsRepeated()
+    void stoppedParseKeepsNothingAndIsRepeated()
     {
         struct Stopped : core::IStopFlag {
             bool IsStopped() const override { return true; }
@@ -118,8 +115,11 @@ private slots:
         auto backup = Backup(2);
         test::ScriptedPlugIn plugIn({{m_first, backup}});
         plugIn.SetStopFlag(&stopFlag);
+        const int seen = m_journal->EntryCount();
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
+        QVERIFY(plugIn.GetRecords().querySearches.empty());
+        QCOMPARE(NewJournalEntries(seen).last().text, QString("[Apple Maps]: Parsing Apple Maps stopped."));
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 2);
@@ -250,35 +250,6 @@ private slots:
         worker.join();
         QVERIFY(hiddenWhenReturned);
         QVERIFY(!plugIn.GetExportParentWidget());
-    }
-
-    void parseOnAHostThreadWhileTheGuiThreadReadsTheJournal()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        const int seen = m_journal->EntryCount();
-        std::thread host([&] {
-            plugIn.SetDataPath(m_first);
-            plugIn.Parse();
-        });
-        // The host's journal view polls while the entries arrive.
-        QTRY_COMPARE(NewJournalEntries(seen).size(), 2);
-        host.join();
-        plugIn.CreateView();
-        const std::unique_ptr<core::CategoryViewBase> view(plugIn.GetCategoryPlugIn()->TakeView());
-        QVERIFY(qobject_cast<appleMaps::ui::AppleMapsWidget*>(view.get()));
-        // The host owns the page from now on.
-        QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
-    }
-
-    void kindWithoutRecordsHasAnEmptyContext()
-    {
-        test::ScriptedPlugIn plugIn({{m_first, Backup(2)}});
-        QVERIFY(plugIn.GetFilterContext(appleMaps::ExploredPlacesCategory).items.empty());
-        plugIn.SetDataPath(m_first);
-        plugIn.Parse();
-        const cmn::filter::FilterContext& context = plugIn.GetFilterContext(appleMaps::ExploredPlacesCategory);
-        QVERIFY(context.items.empty());
-        QVERIFY(!context.enabled);
     }
 };
 

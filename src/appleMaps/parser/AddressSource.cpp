@@ -15,23 +15,21 @@ AddressSource AddressSource::CopyingFrom(const AddressMap& addresses)
 AddressSource::AddressSource(AddressMap* takingFrom, const AddressMap* copyingFrom)
     : m_takingFrom(takingFrom)
     , m_copyingFrom(copyingFrom)
+    , m_copied(copyingFrom ? copyingFrom->Count() : 0)
 {
 }
 
 std::vector<cmn::Address> AddressSource::Take(std::string_view identifier)
 {
-    m_key.assign(identifier.data(), identifier.size());
-    std::vector<cmn::Address> taken;
     if (m_takingFrom) {
-        const auto found = m_takingFrom->find(m_key);
-        if (found != m_takingFrom->end())
-            taken.swap(found->second);
-        return taken;
+        const AddressMap::Index found = m_takingFrom->Find(identifier);
+        return found == AddressMap::None ? std::vector<cmn::Address>() : m_takingFrom->Move(found);
     }
-    const auto found = m_copyingFrom->find(m_key);
-    if (found != m_copyingFrom->end() && m_copied.insert(&found->second).second)
-        taken = found->second;
-    return taken;
+    const AddressMap::Index found = m_copyingFrom->Find(identifier);
+    if (found == AddressMap::None || m_copied[found])
+        return {};
+    m_copied[found] = true;
+    return m_copyingFrom->Copy(found);
 }
 
 } // namespace appleMaps::details

@@ -1,18 +1,11 @@
 #pragma once
 
-#include "cmn/Address.h"
+#include "AddressMap.h"
 
-#include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace appleMaps::details {
-
-// The addresses of each record identifier, in row order. Only ever looked up by identifier; a
-// hash map keeps the lookups of a million records from dominating the parse.
-using AddressMap = std::unordered_map<std::string, std::vector<cmn::Address>>;
 
 // Where one fetch takes the addresses of its records from. The first record with an identifier
 // gets that identifier's addresses, a later one with the same identifier none.
@@ -30,8 +23,7 @@ private:
 
     AddressMap* m_takingFrom;
     const AddressMap* m_copyingFrom;
-    std::unordered_set<const std::vector<cmn::Address>*> m_copied;
-    std::string m_key; // reused, so that a lookup does not allocate
+    std::vector<bool> m_copied; // by identifier index
 };
 
 } // namespace appleMaps::details

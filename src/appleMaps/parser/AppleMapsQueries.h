@@ -11,6 +11,9 @@ constexpr char Size[] = "SELECT "
                         "(SELECT COUNT(DISTINCT identifier) FROM PlaceDisplays) + "
                         "(SELECT COUNT(DISTINCT identifier) FROM DirectionsSearches) + "
                         "(SELECT COUNT(DISTINCT identifier) FROM RouteBookmarks)";
+// The tables whose identifiers Size counts.
+constexpr const char* SizeTables[] = {"QuerySearches", "PlaceBookmarks", "PlaceDisplays", "DirectionsSearches",
+                                      "RouteBookmarks"};
 
 constexpr char Addresses[] = "SELECT identifier, country, country_code, administrative_area, administrative_area_code\n"
                              "     , locality, post_code, thoroughfare, sub_thoroughfare\n"

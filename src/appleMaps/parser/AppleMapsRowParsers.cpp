@@ -17,20 +17,18 @@ using cmn::db::ResultTable;
 // The database's marker for a coordinate without a value.
 constexpr double NoCoordinate = -180.0;
 
-// One row of a result; a column the result does not have throws std::out_of_range.
+// One row of a result, decoded once; a column the result does not have throws std::out_of_range.
 class TableRow final {
 public:
-    TableRow(const ResultTable& table, std::size_t row)
-        : m_table(table)
-        , m_row(row)
+    explicit TableRow(const std::vector<CellView>& cells)
+        : m_cells(cells)
     {
     }
 
-    CellView operator[](std::size_t column) const { return m_table.Cell(m_row, column); }
+    const CellView& operator[](std::size_t column) const { return m_cells.at(column); }
 
 private:
-    const ResultTable& m_table;
-    std::size_t m_row;
+    const std::vector<CellView>& m_cells;
 };
 
 QDateTime ReadTime(const CellView& cell)
@@ -64,12 +62,18 @@ void ReadPoint(const TableRow& row, std::size_t latitudeColumn, std::size_t long
 }
 
 // Hands every row to `convert`; a row that throws goes to `skip` instead, and the loop goes on.
+// Between rows, now and then, a stop request ends the loop with ParseStopped.
 template <typename Convert, typename Skip>
-void ForEachRow(const ResultTable& table, Convert convert, Skip skip)
+void ForEachRow(const ResultTable& table, const std::function<bool()>& stopRequested, Convert convert, Skip skip)
 {
+    constexpr std::size_t RowsBetweenStopQuestions = 4096;
+    std::vector<CellView> cells(table.ColumnCount());
     for (std::size_t row = 0; row < table.RowCount(); ++row) {
+        if (row % RowsBetweenStopQuestions == 0 && stopRequested && stopRequested())
+            throw ParseStopped();
+        table.ReadRow(row, cells.data());
         try {
-            convert(TableRow(table, row));
+            convert(TableRow(cells));
         } catch (const std::exception& exception) {
             skip(exception);
         }
@@ -90,12 +94,12 @@ const QString& RouteType()
 
 } // namespace
 
-void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses)
+void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses,
+    const std::function<bool()>& stopRequested)
 {
-    addresses.reserve(addresses.size() + table.RowCount());
     TextCache texts;
     ForEachRow(
-        table,
+        table, stopRequested,
         [&](const TableRow& row) {
             cmn::Address address;
             address.country = ReadText(row[1], texts);
@@ -107,17 +111,18 @@ void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses)
             address.thoroughfare = ReadText(row[7], texts);
             address.subThoroughfare = ReadText(row[8], texts);
             address.resolutionState = cmn::Address::Resolved;
-            addresses[std::string(cmn::db::GetString(row[0]))].push_back(std::move(address));
+            addresses.Add(cmn::db::GetString(row[0]), std::move(address));
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
 void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addresses,
-                                  std::vector<AppleMapsPlaceBookmarkItem>& items)
+                                  std::vector<AppleMapsPlaceBookmarkItem>& items,
+    const std::function<bool()>& stopRequested)
 {
     TextCache texts;
     ForEachRow(
-        table,
+        table, stopRequested,
         [&](const TableRow& row) {
             AppleMapsPlaceBookmarkItem item;
             item.timestamp = ReadTime(row[1]);
@@ -136,11 +141,12 @@ void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addre
 }
 
 void ParseAppleMapsRouteBookmarks(const ResultTable& table, AddressSource& addresses,
-                                  std::vector<AppleMapsPlaceBookmarkItem>& items)
+                                  std::vector<AppleMapsPlaceBookmarkItem>& items,
+    const std::function<bool()>& stopRequested)
 {
     TextCache texts;
     ForEachRow(
-        table,
+        table, stopRequested,
         [&](const TableRow& row) {
             AppleMapsPlaceBookmarkItem item;
             item.timestamp = ReadTime(row[1]);
@@ -160,12 +166,13 @@ void ParseAppleMapsRouteBookmarks(const ResultTable& table, AddressSource& addre
 }
 
 void ParseAppleMapsQuerySearchItems(const ResultTable& table,
-                                    std::vector<AppleMapsHistoryQuerySearchItem>& items)
+                                    std::vector<AppleMapsHistoryQuerySearchItem>& items,
+    const std::function<bool()>& stopRequested)
 {
     items.reserve(items.size() + table.RowCount());
     TextCache texts;
     ForEachRow(
-        table,
+        table, stopRequested,
         [&](const TableRow& row) {
             AppleMapsHistoryQuerySearchItem item;
             item.timestamp = ReadTime(row[0]);
@@ -181,12 +188,13 @@ void ParseAppleMapsQuerySearchItems(const ResultTable& table,
 }
 
 void ParseAppleMapsPlaceItems(const ResultTable& table, AddressSource& addresses,
-                              std::vector<AppleMapsPlaceDisplayItem>& items)
+                              std::vector<AppleMapsPlaceDisplayItem>& items,
+    const std::function<bool()>& stopRequested)
 {
     items.reserve(items.size() + table.RowCount());
     TextCache texts;
     ForEachRow(
-        table,
+        table, stopRequested,
         [&](const TableRow& row) {
             AppleMapsPlaceDisplayItem item;
             item.timestamp = ReadTime(row[1]);
@@ -202,12 +210,13 @@ void ParseAppleMapsPlaceItems(const ResultTable& table, AddressSource& addresses
 }
 
 void ParseAppleMapsDirecrionsSearchesItems(const ResultTable& table, AddressSource& addresses,
-                                           std::vector<AppleMapsDirectionSearchItem>& items)
+                                           std::vector<AppleMapsDirectionSearchItem>& items,
+    const std::function<bool()>& stopRequested)
 {
     items.reserve(items.size() + table.RowCount());
     TextCache texts;
     ForEachRow(
-        table,
+        table, stopRequested,
         [&](const TableRow& row) {
             AppleMapsDirectionSearchItem item;
             item.timestamp = ReadTime(row[1]);

@@ -5,26 +5,39 @@
 #include "appleMaps/records/AppleMapsRecords.h"
 #include "cmn/db/ResultTable.h"
 
+#include <exception>
+#include <functional>
 #include <vector>
 
 // Turning the result rows of the parser's statements into records. Each function appends one
 // record per row; a row that cannot be converted is logged at debug level and left out. Repeated
-// texts of a result share one string in the records.
+// texts of a result share one string in the records. Every few thousand rows each asks
+// `stopRequested` and, when it answers true, throws ParseStopped.
 namespace appleMaps::details {
 
-void ParseAppleMapsAddresses(const cmn::db::ResultTable& table, AddressMap& addresses);
+struct ParseStopped : std::exception {
+    const char* what() const noexcept override { return "Parsing stopped"; }
+};
+
+void ParseAppleMapsAddresses(const cmn::db::ResultTable& table, AddressMap& addresses,
+    const std::function<bool()>& stopRequested = {});
 
 // The bookmark converters append to a vector that the caller has reserved for both bookmark
 // kinds; the others reserve for their rows.
 void ParseAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table, AddressSource& addresses,
-                                  std::vector<AppleMapsPlaceBookmarkItem>& items);
+                                  std::vector<AppleMapsPlaceBookmarkItem>& items,
+    const std::function<bool()>& stopRequested = {});
 void ParseAppleMapsRouteBookmarks(const cmn::db::ResultTable& table, AddressSource& addresses,
-                                  std::vector<AppleMapsPlaceBookmarkItem>& items);
+                                  std::vector<AppleMapsPlaceBookmarkItem>& items,
+    const std::function<bool()>& stopRequested = {});
 void ParseAppleMapsQuerySearchItems(const cmn::db::ResultTable& table,
-                                    std::vector<AppleMapsHistoryQuerySearchItem>& items);
+                                    std::vector<AppleMapsHistoryQuerySearchItem>& items,
+    const std::function<bool()>& stopRequested = {});
 void ParseAppleMapsPlaceItems(const cmn::db::ResultTable& table, AddressSource& addresses,
-                              std::vector<AppleMapsPlaceDisplayItem>& items);
+                              std::vector<AppleMapsPlaceDisplayItem>& items,
+    const std::function<bool()>& stopRequested = {});
 void ParseAppleMapsDirecrionsSearchesItems(const cmn::db::ResultTable& table, AddressSource& addresses,
-                                           std::vector<AppleMapsDirectionSearchItem>& items);
+                                           std::vector<AppleMapsDirectionSearchItem>& items,
+    const std::function<bool()>& stopRequested = {});
 
 } // namespace appleMaps::details

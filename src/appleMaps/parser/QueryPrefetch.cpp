@@ -1,14 +1,17 @@
 #include "QueryPrefetch.h"
 
 #include "cmn/db/SqLiteDbAdapter.h"
+#include "cmn/db/TableQueries.h"
 
 #include <utility>
 
 namespace appleMaps::details {
 
-QueryPrefetch::QueryPrefetch(std::string databasePath, std::vector<std::string> statements)
+QueryPrefetch::QueryPrefetch(std::string databasePath, std::vector<std::string> statements,
+                             std::function<bool()> stopRequested)
     : m_databasePath(std::move(databasePath))
     , m_statements(std::move(statements))
+    , m_stopRequested(std::move(stopRequested))
     , m_thread(&QueryPrefetch::Run, this)
 {
 }
@@ -39,10 +42,11 @@ cmn::db::ResultTable QueryPrefetch::Next()
 void QueryPrefetch::Run()
 {
     try {
-        cmn::db::SqLiteDbAdapter adapter(m_databasePath);
+        cmn::db::SqLiteDbAdapter adapter(m_databasePath,
+                                         [this] { return m_closing || (m_stopRequested && m_stopRequested()); });
         for (const std::string& statement : m_statements) {
             cmn::db::ResultTable table;
-            adapter.GetDataByQuery(statement, table);
+            cmn::db::ReadTable(adapter, statement, table);
             if (!Hand(std::move(table), nullptr))
                 return;
         }

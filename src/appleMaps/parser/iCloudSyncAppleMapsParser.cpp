@@ -12,14 +12,19 @@
 #include "cmn/backup/BackupDescriptor.h"
 #include "cmn/db/ResultTable.h"
 #include "cmn/db/SqLiteDbAdapter.h"
+#include "cmn/db/SqlException.h"
+#include "cmn/db/TableQueries.h"
 #include "cmn/filter/FilterUtils.h"
 
+#include <optional>
 #include <utility>
 
 namespace appleMaps {
 
-iCloudSyncAppleMapsParser::iCloudSyncAppleMapsParser(boost::filesystem::path descriptorPath)
+iCloudSyncAppleMapsParser::iCloudSyncAppleMapsParser(boost::filesystem::path descriptorPath,
+                                                     std::function<bool()> stopRequested)
     : m_descriptorPath(std::move(descriptorPath))
+    , m_stopRequested(std::move(stopRequested))
 {
 }
 
@@ -28,30 +33,58 @@ bool iCloudSyncAppleMapsParser::IsDataChanged()
     return false;
 }
 
+// Counted here where that gives what the statement gives, else by the statement itself.
 std::uint64_t iCloudSyncAppleMapsParser::GetDataSize()
 {
     cmn::utils::VerifyISyncCategoryVersion(m_descriptorPath, BackupCategoryName, SupportedCategoryVersion);
     AppleMapsDatabaseCopy database(m_descriptorPath);
-    return database.Adapter().GetRowCount(queries::Size);
+    std::uint64_t size = 0;
+    for (const char* table : queries::SizeTables) {
+        const std::optional<std::uint64_t> count = cmn::db::CountDistinct(database.Adapter(), table, "identifier");
+        if (!count)
+            return database.Adapter().GetRowCount(queries::Size);
+        size += *count;
+    }
+    return size;
 }
 
 void iCloudSyncAppleMapsParser::Parse(AppleMapsRecords& records)
 {
+    details::DateRange dateRange;
+    try {
+        ParseTables(records, dateRange);
+    } catch (const details::ParseStopped&) {
+        LOG_INFO << "Parsing stopped";
+        return;
+    } catch (const cmn::db::SqlException&) {
+        // The statement in flight was interrupted by the request.
+        if (!m_stopRequested || !m_stopRequested())
+            throw;
+        LOG_INFO << "Parsing stopped";
+        return;
+    }
+    AddDateItems(records, dateRange);
+}
+
+void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::DateRange& dateRange) const
+{
     AppleMapsDatabaseCopy database(m_descriptorPath);
     // After the copy, so that its connection is closed before the copy goes. The record tables are
     // read ahead while the addresses and then each earlier table are converted.
-    details::QueryPrefetch recordTables(database.Path(), {queries::PlaceBookmarks, queries::RouteBookmarks,
-                                                          queries::QuerySearches, queries::PlaceDisplays,
-                                                          queries::DirectionsSearches});
+    details::QueryPrefetch recordTables(database.Path(),
+                                        {queries::PlaceBookmarks, queries::RouteBookmarks, queries::QuerySearches,
+                                         queries::PlaceDisplays, queries::DirectionsSearches},
+                                        m_stopRequested);
 
     details::AddressMap addresses;
     {
+        // A connection of its own, which a stop request interrupts.
+        cmn::db::SqLiteDbAdapter adapter(database.Path(), m_stopRequested);
         cmn::db::ResultTable table;
-        database.Adapter().GetDataByQuery(queries::Addresses, table);
-        details::ParseAppleMapsAddresses(table, addresses);
+        cmn::db::ReadTable(adapter, queries::Addresses, table);
+        details::ParseAppleMapsAddresses(table, addresses, m_stopRequested);
     }
 
-    details::DateRange dateRange;
     {
         const cmn::db::ResultTable places = recordTables.Next();
         const cmn::db::ResultTable routes = recordTables.Next();
@@ -62,7 +95,6 @@ void iCloudSyncAppleMapsParser::Parse(AppleMapsRecords& records)
     FetchAppleMapsQuerySearchItems(recordTables, records, dateRange);
     FetchPlaceDisplays(recordTables, addresses, records, dateRange);
     FetchDirectionSearches(recordTables, addresses, records, dateRange);
-    AddDateItems(records, dateRange);
 }
 
 cmn::filter::FilterContext& iCloudSyncAppleMapsParser::GetFilterContext(int kind)
@@ -78,11 +110,11 @@ std::string iCloudSyncAppleMapsParser::GetBackupId()
 void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
                                                              const details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
-                                                             details::DateRange& dateRange)
+                                                             details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps place bookmarks";
     details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-    details::ParseAppleMapsPlaceBookmarks(table, source, records.bookmarks);
+    details::ParseAppleMapsPlaceBookmarks(table, source, records.bookmarks, m_stopRequested);
     dateRange.Widen(records.bookmarks);
     LOG_DEBUG << "Apple Maps place bookmarks parsed successfully." << records.bookmarks.size() << " records extracted";
 }
@@ -90,22 +122,22 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::Resu
 void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
                                                              const details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
-                                                             details::DateRange& dateRange)
+                                                             details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps route bookmarks";
     details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-    details::ParseAppleMapsRouteBookmarks(table, source, records.bookmarks);
+    details::ParseAppleMapsRouteBookmarks(table, source, records.bookmarks, m_stopRequested);
     dateRange.Widen(records.bookmarks);
     LOG_DEBUG << "Apple Maps route bookmarks parsed successfully" << records.bookmarks.size() << " records extracted";
 }
 
 void iCloudSyncAppleMapsParser::FetchAppleMapsQuerySearchItems(details::QueryPrefetch& tables,
                                                                AppleMapsRecords& records,
-                                                               details::DateRange& dateRange)
+                                                               details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps query search";
     const cmn::db::ResultTable table = tables.Next();
-    details::ParseAppleMapsQuerySearchItems(table, records.querySearches);
+    details::ParseAppleMapsQuerySearchItems(table, records.querySearches, m_stopRequested);
     dateRange.Widen(records.querySearches);
     LOG_DEBUG << "Apple Maps query search parsed successfully" << records.querySearches.size()
               << " records extracted";
@@ -113,12 +145,12 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsQuerySearchItems(details::QueryPre
 
 void iCloudSyncAppleMapsParser::FetchPlaceDisplays(details::QueryPrefetch& tables,
                                                    details::AddressMap& addresses, AppleMapsRecords& records,
-                                                   details::DateRange& dateRange)
+                                                   details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps place displays";
     const cmn::db::ResultTable table = tables.Next();
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-    details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays);
+    details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays, m_stopRequested);
     dateRange.Widen(records.placeDisplays);
     LOG_DEBUG << "Apple Maps place displays parsed successfully" << records.placeDisplays.size()
               << " records extracted";
@@ -126,12 +158,13 @@ void iCloudSyncAppleMapsParser::FetchPlaceDisplays(details::QueryPrefetch& table
 
 void iCloudSyncAppleMapsParser::FetchDirectionSearches(details::QueryPrefetch& tables,
                                                        details::AddressMap& addresses, AppleMapsRecords& records,
-                                                       details::DateRange& dateRange)
+                                                       details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps direction searches";
     const cmn::db::ResultTable table = tables.Next();
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-    details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches);
+    details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches,
+                                                   m_stopRequested);
     dateRange.Widen(records.directionSearches);
     LOG_DEBUG << "Apple Maps direction searches parsed successfully" << records.directionSearches.size()
               << " records extracted";

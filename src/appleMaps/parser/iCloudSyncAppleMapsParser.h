@@ -8,6 +8,7 @@
 #include <boost/filesystem/path.hpp>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -27,7 +28,10 @@ class QueryPrefetch;
 // GUI thread after a parse.
 class iCloudSyncAppleMapsParser final : public IAppleMapsParser {
 public:
-    explicit iCloudSyncAppleMapsParser(boost::filesystem::path descriptorPath);
+    // `stopRequested` (the host's stop flag) is asked while parsing: between tables, every few
+    // thousand rows, and by the statement in flight.
+    explicit iCloudSyncAppleMapsParser(boost::filesystem::path descriptorPath,
+                                       std::function<bool()> stopRequested = {});
 
     // Always false: a backup on disk does not change under the viewer.
     bool IsDataChanged() override;
@@ -35,7 +39,8 @@ public:
     // a category newer than this parser reads.
     std::uint64_t GetDataSize() override;
     // Appends to the four vectors and adds the date item of every kind that got records.
-    // Records appended before a failing statement stay.
+    // Records appended before a failing statement stay. A stop request ends it early, without
+    // an exception and without date items; what was appended so far stays.
     void Parse(AppleMapsRecords& records) override;
     cmn::filter::FilterContext& GetFilterContext(int kind) override;
     std::string GetBackupId() override;
@@ -43,22 +48,22 @@ public:
 private:
     // The bookmark fetches copy the addresses they hand out, so that a place and a route bookmark
     // with the same identifier both get them; places and directions then take them for good.
-    static void FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
-                                             const details::AddressMap& addresses, AppleMapsRecords& records,
-                                             details::DateRange& dateRange);
-    static void FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
-                                             const details::AddressMap& addresses, AppleMapsRecords& records,
-                                             details::DateRange& dateRange);
+    void FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table, const details::AddressMap& addresses,
+                                      AppleMapsRecords& records, details::DateRange& dateRange) const;
+    void FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table, const details::AddressMap& addresses,
+                                      AppleMapsRecords& records, details::DateRange& dateRange) const;
     // Each takes the next table of `tables`.
-    static void FetchAppleMapsQuerySearchItems(details::QueryPrefetch& tables, AppleMapsRecords& records,
-                                               details::DateRange& dateRange);
-    static void FetchPlaceDisplays(details::QueryPrefetch& tables, details::AddressMap& addresses,
-                                   AppleMapsRecords& records, details::DateRange& dateRange);
-    static void FetchDirectionSearches(details::QueryPrefetch& tables, details::AddressMap& addresses,
-                                       AppleMapsRecords& records, details::DateRange& dateRange);
+    void FetchAppleMapsQuerySearchItems(details::QueryPrefetch& tables, AppleMapsRecords& records,
+                                        details::DateRange& dateRange) const;
+    void FetchPlaceDisplays(details::QueryPrefetch& tables, details::AddressMap& addresses,
+                            AppleMapsRecords& records, details::DateRange& dateRange) const;
+    void FetchDirectionSearches(details::QueryPrefetch& tables, details::AddressMap& addresses,
+                                AppleMapsRecords& records, details::DateRange& dateRange) const;
+    void ParseTables(AppleMapsRecords& records, details::DateRange& dateRange) const;
     void AddDateItems(const AppleMapsRecords& records, const details::DateRange& dateRange);
 
     boost::filesystem::path m_descriptorPath;
+    std::function<bool()> m_stopRequested;
     std::map<int, cmn::filter::FilterContext> m_filterContexts;
 };
 

@@ -7,7 +7,14 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace appleMaps {
+
+iCloudSyncAppleMapsParserFactory::iCloudSyncAppleMapsParserFactory(std::function<bool()> stopRequested)
+    : m_stopRequested(std::move(stopRequested))
+{
+}
 
 bool iCloudSyncAppleMapsParserFactory::AcceptsDataPath(const boost::filesystem::path& dataPath) const
 {
@@ -18,14 +25,15 @@ bool iCloudSyncAppleMapsParserFactory::AcceptsDataPath(const boost::filesystem::
 std::unique_ptr<IAppleMapsParser> iCloudSyncAppleMapsParserFactory::CreateParser(
     const boost::filesystem::path& dataPath) const
 {
-    return std::make_unique<iCloudSyncAppleMapsParser>(dataPath);
+    return std::make_unique<iCloudSyncAppleMapsParser>(dataPath, m_stopRequested);
 }
 
-AppleMapsParserFactories MakeAppleMapsParserFactories(const boost::filesystem::path& dataPath)
+AppleMapsParserFactories MakeAppleMapsParserFactories(const boost::filesystem::path& dataPath,
+                                                      std::function<bool()> stopRequested)
 {
     AppleMapsParserFactories factories;
     if (cmn::IsBackupVersionSupported(cmn::GetBackupVersion(dataPath), MinimumBackupVersion))
-        factories.push_back(std::make_unique<iCloudSyncAppleMapsParserFactory>());
+        factories.push_back(std::make_unique<iCloudSyncAppleMapsParserFactory>(std::move(stopRequested)));
     return factories;
 }
 

@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <utility>
+
 CppSQLite3DB::~CppSQLite3DB()
 {
     try {
@@ -54,6 +56,28 @@ CppSQLite3Query CppSQLite3DB::ExecQuery(const char* sql)
         return CppSQLite3Query(m_db, statement, stepped == SQLITE_DONE);
     const int finalized = sqlite3_finalize(statement);
     throw CppSQLite3Exception(finalized, sqlite3_errmsg(m_db));
+}
+
+void CppSQLite3DB::SetLengthLimit(int bytes)
+{
+    CheckDB();
+    sqlite3_limit(m_db, SQLITE_LIMIT_LENGTH, bytes);
+}
+
+void CppSQLite3DB::InterruptWhen(std::function<bool()> interrupt)
+{
+    CheckDB();
+    m_interrupt = std::move(interrupt);
+    // A million-row read takes some hundred million steps; asking every thousand costs nothing
+    // measurable and answers within microseconds.
+    constexpr int StepsBetweenQuestions = 1000;
+    sqlite3_progress_handler(m_db, m_interrupt ? StepsBetweenQuestions : 0, m_interrupt ? &OnProgress : nullptr,
+                             this);
+}
+
+int CppSQLite3DB::OnProgress(void* self)
+{
+    return static_cast<CppSQLite3DB*>(self)->m_interrupt() ? 1 : 0;
 }
 
 void CppSQLite3DB::CheckDB() const

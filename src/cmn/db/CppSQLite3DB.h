@@ -2,6 +2,8 @@
 
 #include "CppSQLite3Query.h"
 
+#include <functional>
+
 struct sqlite3;
 
 // One connection to an SQLite file. Every failure is a CppSQLite3Exception.
@@ -24,8 +26,16 @@ public:
     // Prepares the whole text and steps to the first row; the query is at its end when there is none.
     CppSQLite3Query ExecQuery(const char* sql);
 
+    // The largest text or blob, in bytes, that a statement may read or make (SQLITE_LIMIT_LENGTH).
+    void SetLengthLimit(int bytes);
+    // Asked every few thousand steps of the statement in flight; true interrupts it, which then
+    // fails with SQLITE_INTERRUPT. Empty asks nothing.
+    void InterruptWhen(std::function<bool()> interrupt);
+
 private:
     void CheckDB() const;
+    static int OnProgress(void* self);
 
     sqlite3* m_db = nullptr;
+    std::function<bool()> m_interrupt;
 };

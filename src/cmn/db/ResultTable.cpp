@@ -106,6 +106,13 @@ CellView ResultTable::Cell(std::size_t row, std::size_t column) const
     return cell;
 }
 
+void ResultTable::ReadRow(std::size_t row, CellView* cells) const
+{
+    const char* at = m_rows[row];
+    for (std::size_t column = 0; column < m_columnCount; ++column)
+        at = ReadCell(at, cells[column]);
+}
+
 void ResultTable::Append(const CellView& cell)
 {
     char* at = Extend(EncodedSize(cell));

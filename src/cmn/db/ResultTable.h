@@ -25,6 +25,8 @@ public:
 
     // Throws std::out_of_range outside the table. The view's bytes are valid while the table lives.
     CellView Cell(std::size_t row, std::size_t column) const;
+    // All cells of a row at once, into `cells` (room for ColumnCount()); unchecked.
+    void ReadRow(std::size_t row, CellView* cells) const;
 
     // Copies the cell's bytes.
     void Append(const CellView& cell);

@@ -78,17 +78,27 @@ void LogFailure(const CppSQLite3Exception& exception)
     LOG_DEBUG << "SQLite error " << exception.ErrorCode() << ": " << exception.ErrorMessage();
 }
 
-SqlException SelectFailure(const SourceLocation& location, const CppSQLite3Exception& exception)
+std::string SelectFailureText(const std::string& detail)
 {
-    LogFailure(exception);
-    return SqlException(location, SqLiteDbAdapter::QueryErrorNumber,
-                        QCoreApplication::translate("cmn", "Can't select from DB: ").toStdString()
-                            + UserTextOf(exception));
+    return QCoreApplication::translate("cmn", "Can't select from DB: ").toStdString() + detail;
+}
+
+// The name as an SQL string literal.
+std::string Quoted(const std::string& name)
+{
+    std::string literal = "'";
+    for (const char character : name) {
+        literal += character;
+        if (character == '\'')
+            literal += character;
+    }
+    return literal + "'";
 }
 
 } // namespace
 
-SqLiteDbAdapter::SqLiteDbAdapter(const std::string& path)
+SqLiteDbAdapter::SqLiteDbAdapter(const std::string& path, std::function<bool()> stopRequested)
+    : m_stopRequested(std::move(stopRequested))
 {
     LOG_DEBUG << "Opening database " << path;
     try {
@@ -98,6 +108,8 @@ SqLiteDbAdapter::SqLiteDbAdapter(const std::string& path)
         throw SqlException(CMN_SOURCE_LOCATION, OpenErrorNumber, UserTextOf(exception));
     }
     ApplyReadOnlySettings();
+    m_db.SetLengthLimit(LengthLimitBytes);
+    m_db.InterruptWhen([this] { return Interrupts(); });
 }
 
 SqLiteDbAdapter::~SqLiteDbAdapter()
@@ -128,18 +140,58 @@ void SqLiteDbAdapter::GetDataByQuery(const std::string& sql, Rows& rows)
 
 void SqLiteDbAdapter::GetDataByQuery(const std::string& sql, ResultTable& table)
 {
+    ResultTable result;
+    ForEachRow(sql, [&result](const std::vector<CellView>& cells) {
+        if (result.ColumnCount() != cells.size())
+            result = ResultTable(cells.size());
+        for (const CellView& cell : cells)
+            result.Append(cell);
+    });
+    table.swap(result);
+}
+
+void SqLiteDbAdapter::ForEachRow(const std::string& sql, const std::function<void(const std::vector<CellView>&)>& take)
+{
+    m_interruption = Interruption::None;
     try {
         CppSQLite3Query query = m_db.ExecQuery(sql.c_str());
-        const int fieldCount = query.FieldCount();
-        ResultTable result(static_cast<std::size_t>(fieldCount));
+        std::vector<CellView> cells(static_cast<std::size_t>(query.FieldCount()));
         for (; !query.Eof(); query.NextRow()) {
-            for (int field = 0; field < fieldCount; ++field)
-                result.Append(CurrentCell(query, field));
+            for (std::size_t field = 0; field < cells.size(); ++field)
+                cells[field] = CurrentCell(query, static_cast<int>(field));
+            take(cells);
         }
-        table.swap(result);
     } catch (const CppSQLite3Exception& exception) {
         throw SelectFailure(CMN_SOURCE_LOCATION, exception);
     }
+}
+
+std::vector<std::string> SqLiteDbAdapter::QueryPlan(const std::string& sql)
+{
+    std::vector<std::string> steps;
+    ForEachRow("EXPLAIN QUERY PLAN " + sql, [&steps](const std::vector<CellView>& cells) {
+        steps.emplace_back(cells.size() > 3 ? cells[3].bytes : std::string_view());
+    });
+    return steps;
+}
+
+std::string SqLiteDbAdapter::TableDefinition(const std::string& name)
+{
+    std::string type;
+    std::string definition;
+    ForEachRow("SELECT type, sql FROM sqlite_master WHERE name = " + Quoted(name) + " COLLATE NOCASE",
+               [&](const std::vector<CellView>& cells) {
+                   type = cells[0].bytes;
+                   definition = cells[1].bytes;
+               });
+    const bool isVirtual = QString::fromStdString(definition).startsWith("CREATE VIRTUAL", Qt::CaseInsensitive);
+    if ((!type.empty() && type != "table") || isVirtual) {
+        const QString text = QCoreApplication::translate("cmn", "%1 is a view or a virtual table, not a table of data.")
+                                 .arg(QString::fromStdString(name));
+        LOG_WARN << text;
+        throw SqlException(CMN_SOURCE_LOCATION, QueryErrorNumber, SelectFailureText(text.toStdString()));
+    }
+    return definition;
 }
 
 std::uint64_t SqLiteDbAdapter::GetRowCount(const std::string& sql)
@@ -150,6 +202,28 @@ std::uint64_t SqLiteDbAdapter::GetRowCount(const std::string& sql)
         LogFailure(exception);
         throw SqlException(CMN_SOURCE_LOCATION, QueryErrorNumber, UserTextOf(exception));
     }
+}
+
+bool SqLiteDbAdapter::Interrupts()
+{
+    if (m_stopRequested && m_stopRequested())
+        m_interruption = Interruption::Stopped;
+    else if (sqlite3_memory_used() > MemoryLimitBytes)
+        m_interruption = Interruption::OutOfMemory;
+    return m_interruption != Interruption::None;
+}
+
+SqlException SqLiteDbAdapter::SelectFailure(const SourceLocation& location, const CppSQLite3Exception& exception) const
+{
+    LogFailure(exception);
+    if (exception.ErrorCode() != SQLITE_INTERRUPT || m_interruption == Interruption::None)
+        return SqlException(location, QueryErrorNumber, SelectFailureText(UserTextOf(exception)));
+    const QString text = m_interruption == Interruption::Stopped
+        ? QCoreApplication::translate("cmn", "the reading was stopped.")
+        : QCoreApplication::translate("cmn", "the statement needed more than %1 MB of memory and was interrupted.")
+              .arg(MemoryLimitBytes >> 20);
+    LOG_WARN << text;
+    return SqlException(location, QueryErrorNumber, SelectFailureText(text.toStdString()));
 }
 
 // The file is a private copy that only this connection reads, so none of these settings can

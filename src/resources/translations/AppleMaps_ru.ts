@@ -258,6 +258,22 @@
         <translation>Начат разбор категории %1.</translation>
     </message>
     <message>
+        <source>Parsing %1 stopped.</source>
+        <translation>Разбор категории %1 остановлен.</translation>
+    </message>
+    <message>
+        <source>%1 is a view or a virtual table, not a table of data.</source>
+        <translation>%1 — представление или виртуальная таблица, а не таблица с данными.</translation>
+    </message>
+    <message>
+        <source>the reading was stopped.</source>
+        <translation>чтение остановлено.</translation>
+    </message>
+    <message>
+        <source>the statement needed more than %1 MB of memory and was interrupted.</source>
+        <translation>запросу потребовалось больше %1 МБ памяти, и он прерван.</translation>
+    </message>
+    <message>
         <source>%1 records extracted.</source>
         <translation>Извлечено записей: %1.</translation>
     </message>
