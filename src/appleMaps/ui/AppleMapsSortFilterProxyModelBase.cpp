@@ -37,17 +37,17 @@ bool AppleMapsSortFilterProxyModelBase::lessThan(const QModelIndex& left, const 
 bool AppleMapsSortFilterProxyModelBase::IsRowBefore(SortRule rule, int column, const QModelIndex& left,
                                                     const QModelIndex& right) const
 {
-    const QAbstractItemModel* model = sourceModel();
-    if (model == nullptr)
-        return false;
-    if (m_rankedColumn != column || m_ranks.size() != static_cast<std::size_t>(model->rowCount())) {
-        m_ranks = RankRows(*model, column, rule);
-        m_rankedColumn = column;
-    }
+    // Called for every comparison of a sort: only the cheapest checks here.
     const auto leftRow = static_cast<std::size_t>(left.row());
     const auto rightRow = static_cast<std::size_t>(right.row());
-    if (leftRow >= m_ranks.size() || rightRow >= m_ranks.size())
-        return false;
+    if (m_rankedColumn != column || leftRow >= m_ranks.size() || rightRow >= m_ranks.size()) {
+        if (sourceModel() == nullptr)
+            return false;
+        m_ranks = RankRows(*sourceModel(), column, rule);
+        m_rankedColumn = column;
+        if (leftRow >= m_ranks.size() || rightRow >= m_ranks.size())
+            return false;
+    }
     return m_ranks[leftRow] < m_ranks[rightRow];
 }
 
