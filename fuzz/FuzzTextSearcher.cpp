@@ -26,7 +26,8 @@ QString Text(FuzzedDataProvider& input, std::size_t maxLength)
         const std::size_t choice = input.ConsumeIntegralInRange<std::size_t>(0, std::size(Alphabet));
         text.append(QChar(choice < std::size(Alphabet) ? Alphabet[choice] : input.ConsumeIntegral<std::uint16_t>()));
     }
-    return text;
+    // Now and then one long enough to need the long length header of FoldedTexts.
+    return input.ConsumeIntegralInRange<int>(0, 7) == 0 ? text.repeated(30) : text;
 }
 
 // A person types whole characters: a lone surrogate becomes U+FFFD. (With one in the search text

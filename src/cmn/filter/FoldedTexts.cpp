@@ -32,12 +32,15 @@ void FoldedTexts::AddText(const QString& text)
     const std::size_t start = m_units.size();
     if (wide) {
         m_units.insert(m_units.end(), m_folded.begin(), m_folded.end());
-        return;
+    } else {
+        m_units.resize(start + (length + 1) / 2);
+        auto* bytes = reinterpret_cast<unsigned char*>(m_units.data() + start);
+        std::transform(m_folded.begin(), m_folded.end(), bytes,
+                       [](char16_t unit) { return static_cast<unsigned char>(unit); });
     }
-    m_units.resize(start + (length + 1) / 2);
-    auto* bytes = reinterpret_cast<unsigned char*>(m_units.data() + start);
-    std::transform(m_folded.begin(), m_folded.end(), bytes,
-                   [](char16_t unit) { return static_cast<unsigned char>(unit); });
+    // One huge text (a name of megabytes) should not leave its scratch copy behind.
+    if (m_folded.capacity() > MaxKeptScratch)
+        m_folded = std::u16string();
 }
 
 } // namespace cmn::filter

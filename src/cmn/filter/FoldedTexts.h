@@ -54,6 +54,7 @@ private:
     static constexpr std::size_t LongLengthFlag = 2;
     static constexpr std::size_t HeaderLengthShift = 2;
     static constexpr std::size_t MaxShortLength = 0xFFFF >> HeaderLengthShift;
+    static constexpr std::size_t MaxKeptScratch = 1 << 16;
 
     std::vector<char16_t> m_units;
     std::vector<std::size_t> m_recordStarts;
