@@ -3,15 +3,15 @@
 #
 #   scripts/fuzz.sh TARGET [SECONDS] [libFuzzer options...]
 #
-# TARGET is fuzz_binary_plist, fuzz_descriptor, fuzz_parser_database or fuzz_kml_writer; SECONDS
-# defaults to 60. The run starts from the committed seeds in fuzz/corpus/TARGET (never written)
-# and keeps what it learns in build-fuzz/corpus/TARGET; crashing inputs land in
-# build-fuzz/findings/TARGET/. A dictionary fuzz/TARGET.dict, where there is one, is passed on.
+# TARGET is fuzz_binary_plist, fuzz_descriptor, fuzz_parser_database, fuzz_kml_writer or
+# fuzz_text_searcher; SECONDS defaults to 60. The run starts from the committed seeds in
+# fuzz/corpus/TARGET (never written) and keeps what it learns in build-fuzz/corpus/TARGET;
+# crashing inputs land in build-fuzz/findings/TARGET/. A dictionary fuzz/TARGET.dict, where there is one, is passed on.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-target=${1:?"usage: $0 fuzz_binary_plist|fuzz_descriptor|fuzz_parser_database|fuzz_kml_writer [seconds] [libFuzzer options...]"}
+target=${1:?"usage: $0 fuzz_binary_plist|fuzz_descriptor|fuzz_parser_database|fuzz_kml_writer|fuzz_text_searcher [seconds] [libFuzzer options...]"}
 seconds=${2:-60}
 shift
 [ $# -gt 0 ] && shift

@@ -68,13 +68,22 @@ public:
 
     void SetFlag(bool /*flag*/) override {}
 
+    uint CountRowMatches(int row) override
+    {
+        uint total = 0;
+        if (m_data != nullptr && row >= 0 && static_cast<std::size_t>(row) < m_data->size())
+            CountMatches(row, total);
+        return total;
+    }
+
     // The records are not owned; null detaches the filter from them.
     void SetData(const Container* data) { m_data = data; }
 
 protected:
     // Called only for rows inside the data.
     virtual bool IsRowAccepted(int row) = 0;
-    // Adds the search-text occurrences in the record at row to total.
+    // Adds the search-text occurrences in the record at row to total, nothing when the row is not
+    // accepted; changes no filter count.
     virtual void CountMatches(int row, uint& total) = 0;
 
     const QString& GetSearchText() const { return m_searchText; }
@@ -83,18 +92,31 @@ protected:
     cmn::filter::FilterContext* GetFilterContext() const { return m_filterContext; }
 
     // The date filter of the category applied to a record's stored date-time, compared in the
-    // filter's zone (the system zone while none is set).
+    // filter's zone (the system zone while none is set). A rejected record lowers the date item's
+    // shown count.
     bool PassesDateFilter(const QDateTime& recordTime) const
     {
         if (m_filterContext == nullptr || !m_filterContext->enabled)
             return true;
-        // Building the system zone reads the zone database: once per process is enough.
-        static const QTimeZone systemZone = QTimeZone::systemTimeZone();
-        const QTimeZone& zone = m_timeZone.isValid() ? m_timeZone : systemZone;
-        return cmn::filter::PassesDateFilter(recordTime.toTimeZone(zone), *m_filterContext);
+        return cmn::filter::PassesDateFilter(InFilterZone(recordTime), *m_filterContext);
+    }
+
+    // The same answer, leaving the counts as they are.
+    bool IsDateAccepted(const QDateTime& recordTime) const
+    {
+        if (m_filterContext == nullptr || !m_filterContext->enabled)
+            return true;
+        return cmn::filter::IsDateAccepted(InFilterZone(recordTime), *m_filterContext);
     }
 
 private:
+    QDateTime InFilterZone(const QDateTime& recordTime) const
+    {
+        // Building the system zone reads the zone database: once per process is enough.
+        static const QTimeZone systemZone = QTimeZone::systemTimeZone();
+        return recordTime.toTimeZone(m_timeZone.isValid() ? m_timeZone : systemZone);
+    }
+
     QString m_searchText;
     const Container* m_data = nullptr;
     QTimeZone m_timeZone;

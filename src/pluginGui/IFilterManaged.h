@@ -20,6 +20,9 @@ public:
     virtual void SetTimeZone(const QTimeZone& zone) = 0;
     // A switch a concrete filter may react to.
     virtual void SetFlag(bool flag) = 0;
+    // Search-text occurrences in the record at a row of the data; 0 for a row that is not
+    // accepted or outside the data. Asking changes no filter count.
+    virtual uint CountRowMatches(int row) = 0;
 };
 
 } // namespace pluginGui

@@ -10,11 +10,11 @@ bool AppleMapsBookmarksSortFilterProxyModel::LessThanImpl(int column, const QMod
 {
     // By column, as the model lays them out.
     static constexpr SortRule Rules[] = {
-        DateLessThan,  TextLessThan,  TextLessThan,  PointLessThan, AddressLessThan, PointLessThan,
-        RouteLessThan, TextLessThan,  TextLessThan,  TextLessThan,  TextLessThan,
+        SortRule::Date, SortRule::Text, SortRule::Text, SortRule::Point, SortRule::Address, SortRule::Point,
+        SortRule::Route, SortRule::Text, SortRule::Text, SortRule::Text, SortRule::Text,
     };
-    if (const SortRule rule = RuleOfColumn(Rules, column))
-        return rule(left, right);
+    if (const std::optional<SortRule> rule = RuleOfColumn(Rules, column))
+        return IsRowBefore(*rule, column, left, right);
     LOG_DEBUG << "Invalid column index: " << column;
     return false;
 }

@@ -10,11 +10,11 @@ bool AppleMapsDirectionsSearchesSortFilterProxyModel::LessThanImpl(int column, c
 {
     // By column, as the model lays them out.
     static constexpr SortRule Rules[] = {
-        DateLessThan, TextLessThan, PointLessThan, PointLessThan, TextLessThan,
-        TextLessThan, TextLessThan, TextLessThan,  AddressLessThan,
+        SortRule::Date, SortRule::Text, SortRule::Point, SortRule::Point, SortRule::Text,
+        SortRule::Text, SortRule::Text, SortRule::Text, SortRule::Address,
     };
-    if (const SortRule rule = RuleOfColumn(Rules, column))
-        return rule(left, right);
+    if (const std::optional<SortRule> rule = RuleOfColumn(Rules, column))
+        return IsRowBefore(*rule, column, left, right);
     LOG_DEBUG << "Invalid column index: " << column;
     return false;
 }

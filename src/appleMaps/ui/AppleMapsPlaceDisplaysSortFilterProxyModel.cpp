@@ -10,10 +10,11 @@ bool AppleMapsPlaceDisplaysSortFilterProxyModel::LessThanImpl(int column, const 
 {
     // By column, as the model lays them out.
     static constexpr SortRule Rules[] = {
-        DateLessThan, TextLessThan, PointLessThan, AddressLessThan, TextLessThan, TextLessThan, TextLessThan,
+        SortRule::Date, SortRule::Text, SortRule::Point, SortRule::Address,
+        SortRule::Text, SortRule::Text, SortRule::Text,
     };
-    if (const SortRule rule = RuleOfColumn(Rules, column))
-        return rule(left, right);
+    if (const std::optional<SortRule> rule = RuleOfColumn(Rules, column))
+        return IsRowBefore(*rule, column, left, right);
     LOG_DEBUG << "Invalid column index: " << column;
     return false;
 }

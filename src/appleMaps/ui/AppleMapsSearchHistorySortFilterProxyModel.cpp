@@ -10,10 +10,10 @@ bool AppleMapsSearchHistorySortFilterProxyModel::LessThanImpl(int column, const 
 {
     // By column, as the model lays them out.
     static constexpr SortRule Rules[] = {
-        DateLessThan, TextLessThan, TextLessThan, RegionLessThan,
+        SortRule::Date, SortRule::Text, SortRule::Text, SortRule::Region,
     };
-    if (const SortRule rule = RuleOfColumn(Rules, column))
-        return rule(left, right);
+    if (const std::optional<SortRule> rule = RuleOfColumn(Rules, column))
+        return IsRowBefore(*rule, column, left, right);
     LOG_DEBUG << "Invalid column index: " << column;
     return false;
 }

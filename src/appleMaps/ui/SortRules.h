@@ -1,8 +1,12 @@
 #pragma once
 
-#include <cstddef>
+#include <QtGlobal>
 
-class QModelIndex;
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+class QAbstractItemModel;
 
 namespace location {
 struct Coordinates;
@@ -10,33 +14,33 @@ struct Coordinates;
 
 namespace appleMaps::ui {
 
-// Whether the left cell sorts before the right one. Each rule reads the cells' values from the
-// source model; empty or missing values sort after every present one in ascending order.
-using SortRule = bool (*)(const QModelIndex& left, const QModelIndex& right);
+// How the values of a column are ordered, read from the source model's cells. Every rule is a
+// total order: where the values leave two rows unordered (two empty titles, equal points) the
+// source row decides, so a column sorts the same whichever rows a filter hides.
+enum class SortRule {
+    Date,    // the stored, unconverted dates (role Qt::InitialSortOrderRole); no date first
+    Text,    // "const QString*" cells, case-insensitively; empty or missing texts last
+    Point,   // "const location::Coordinates*" cells by IsPointBefore; no location last
+    Route,   // "const location::Route*" cells by their first points, then their last; no points last
+    Region,  // "const location::MapRegion*" cells by their first corners, then their second; empty last
+    Address, // address texts, case-insensitively; empty texts first
+};
 
-// The stored, unconverted dates (role Qt::InitialSortOrderRole).
-bool DateLessThan(const QModelIndex& left, const QModelIndex& right);
-// "const QString*" cells, case-insensitively.
-bool TextLessThan(const QModelIndex& left, const QModelIndex& right);
-// "const location::Coordinates*" cells; the no-location point sorts last.
-bool PointLessThan(const QModelIndex& left, const QModelIndex& right);
-// "const location::Route*" cells: before when both the first and the last point are before.
-bool RouteLessThan(const QModelIndex& left, const QModelIndex& right);
-// "const location::MapRegion*" cells: before when both corners are before.
-bool RegionLessThan(const QModelIndex& left, const QModelIndex& right);
-// Address texts, case-insensitively; here an empty text sorts first.
-bool AddressLessThan(const QModelIndex& left, const QModelIndex& right);
+// The place of every source row of the model when the column is sorted ascending by the rule.
+std::vector<quint32> RankRows(const QAbstractItemModel& model, int column, SortRule rule);
 
-// Latitude, then longitude, then altitude. Latitudes (and longitudes) closer than 1e-7 count as
-// equal, except that a larger right latitude (or longitude) always puts left first.
+// Latitude, then longitude, then altitude, each compared exactly (NaN after every number). A
+// tolerance (latitudes closer than 1e-7 count as equal and longitude decides) would put some
+// pairs before each other both ways, which no sort can follow; wherever such a comparison orders
+// a pair one way only, the latitudes are equal or the right one is larger, and this order agrees.
 bool IsPointBefore(const location::Coordinates& left, const location::Coordinates& right);
 
-// The rule of a column, or null for a column outside the table.
+// The rule of a column, or none for a column outside the table.
 template <std::size_t ColumnCount>
-SortRule RuleOfColumn(const SortRule (&rules)[ColumnCount], int column)
+std::optional<SortRule> RuleOfColumn(const SortRule (&rules)[ColumnCount], int column)
 {
     if (column < 0 || static_cast<std::size_t>(column) >= ColumnCount)
-        return nullptr;
+        return std::nullopt;
     return rules[column];
 }
 

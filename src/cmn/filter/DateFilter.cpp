@@ -16,25 +16,45 @@ bool IsDateInRange(const QDateTime& from, const QDateTime& until, const QDateTim
     return date >= from.date() && date <= until.date();
 }
 
-bool PassesDateFilter(const QDateTime& value, FilterContext& context)
+namespace {
+
+// The date item's state when it applies to records (an enabled context, a checked item with both
+// bounds), with its bounds; null otherwise.
+ItemBaseInfo* ApplyingDateItem(FilterContext& context, QDateTime& from, QDateTime& until)
 {
     if (!context.enabled)
-        return true;
+        return nullptr;
     ItemTemplate* dateItem = utils::GetDateItemTemplate(context);
     if (dateItem == nullptr || dateItem->values.size() < 2)
-        return true;
+        return nullptr;
     ItemBaseInfo* info = boost::any_cast<ItemBaseInfo>(&dateItem->extra);
     if (info == nullptr || !info->checked)
-        return true;
+        return nullptr;
+    from = utils::GetItemValue<QDateTime>(dateItem->values[DateFromIndex]);
+    until = utils::GetItemValue<QDateTime>(dateItem->values[DateUntilIndex]);
+    return info;
+}
 
-    const QDateTime from = utils::GetItemValue<QDateTime>(dateItem->values[DateFromIndex]);
-    const QDateTime until = utils::GetItemValue<QDateTime>(dateItem->values[DateUntilIndex]);
-    if (IsDateInRange(from, until, value))
+} // namespace
+
+bool PassesDateFilter(const QDateTime& value, FilterContext& context)
+{
+    QDateTime from;
+    QDateTime until;
+    ItemBaseInfo* info = ApplyingDateItem(context, from, until);
+    if (info == nullptr || IsDateInRange(from, until, value))
         return true;
     // Counts restart from the total before each filtering pass; never wrap below zero.
     if (info->shownCount > 0)
         --info->shownCount;
     return false;
+}
+
+bool IsDateAccepted(const QDateTime& value, FilterContext& context)
+{
+    QDateTime from;
+    QDateTime until;
+    return ApplyingDateItem(context, from, until) == nullptr || IsDateInRange(from, until, value);
 }
 
 } // namespace cmn::filter

@@ -14,5 +14,7 @@ bool IsDateInRange(const QDateTime& from, const QDateTime& until, const QDateTim
 // date item or both of its bounds the record passes. A failing record lowers the date item's
 // shown count by one.
 bool PassesDateFilter(const QDateTime& value, FilterContext& context);
+// The same answer without touching the counts, for questions asked outside a filtering pass.
+bool IsDateAccepted(const QDateTime& value, FilterContext& context);
 
 } // namespace cmn::filter

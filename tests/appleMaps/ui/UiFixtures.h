@@ -1,9 +1,12 @@
 #pragma once
 
 #include "appleMaps/records/AppleMapsRecords.h"
+#include "cmn/filter/FilterContext.h"
+#include "pluginGui/IStackedFilter.h"
 
 #include <QString>
 
+#include <array>
 #include <memory>
 
 class QAbstractItemModel;
@@ -19,6 +22,17 @@ class AppleMapsSortFilterProxyModelBase;
 } // namespace appleMaps::ui
 
 namespace test {
+
+// The filter contexts of the four categories, as the presenter hands them out.
+class FakePresenter final : public pluginGui::IStackedFilter {
+public:
+    cmn::filter::FilterContext& GetFilterContext(int category) override
+    {
+        return contexts.at(static_cast<std::size_t>(category));
+    }
+
+    std::array<cmn::filter::FilterContext, 4> contexts;
+};
 
 // The table model and the proxy of a category (0 searches, 1 favourites, 2 explored places,
 // 3 directions searches) over the records' vector of that category.
