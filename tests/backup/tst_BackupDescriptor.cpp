@@ -9,7 +9,10 @@
 #include "cmn/PathEncoding.h"
 #include "cmn/backup/BackupDescriptor.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <tinyxml.h>
 
@@ -45,6 +48,10 @@ private slots:
         QTest::newRow("not xml") << "icloud_synced.xml" << QByteArray("version=3") << 0;
         QTest::newRow("other root") << "icloud_synced.xml" << QByteArray("<Restore><Version>3</Version></Restore>")
                                     << 0;
+        QTest::newRow("5,000 categories under a document type")
+            << "icloud_synced.xml"
+            << DescriptorXml("3", categories.repeated(5000)).replace("<Backup>", "<!DOCTYPE Backup SYSTEM \"b.dtd\">\n<Backup>")
+            << 3;
         // The version is read from the text: a binary list, even one holding the same keys, has none.
         QTest::newRow("binary descriptor") << "icloud_synced.xml"
                                            << ReadFile(PLIST_TEST_DATA "/valid/nested.bplist") << 0;
@@ -122,20 +129,33 @@ private slots:
         QCOMPARE(cmn::FindCategory(descriptor, "Photos", document), static_cast<TiXmlElement*>(nullptr));
     }
 
-    void missingDescriptorThrows_data()
+    // Opening a pipe would wait for a writer, and a device never ends.
+    void unreadableDescriptorThrows_data()
     {
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("findCategory");
         QTest::addColumn<QString>("userText");
-        QTest::newRow("backup version") << false << "Could not open file.";
-        QTest::newRow("category lookup") << true << "File does not exist:";
+        QTest::newRow("missing, backup version") << "missing" << false << "Could not open file.";
+        QTest::newRow("missing, category lookup") << "missing" << true << "File does not exist:";
+        QTest::newRow("pipe") << "pipe" << false << "Not a regular file: <path>";
+        QTest::newRow("link to a device") << "device" << false << "Not a regular file: <path>";
+        QTest::newRow("beyond 64 MB") << "large" << false << "File is too large to be read: <path>";
     }
 
-    void missingDescriptorThrows()
+    void unreadableDescriptorThrows()
     {
+        QFETCH(QString, kind);
         QFETCH(bool, findCategory);
         QFETCH(QString, userText);
         test::BackupFolder backup;
         const QString path = backup.FilePath("icloud_synced.xml");
+        if (kind == "pipe")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (kind == "device")
+            QVERIFY(QFile::link("/dev/zero", path));
+        QFile large(path);
+        if (kind == "large")
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize((qint64(64) << 20) + 1));
         TiXmlDocument document;
         const auto failure = CaughtException<ulq::cmn::FileSystemException>([&] {
             if (findCategory)
@@ -144,7 +164,7 @@ private slots:
                 cmn::GetBackupVersion(path.toStdWString());
         });
         QVERIFY(failure);
-        QCOMPARE(QString::fromStdString(failure->GetUserText()), userText);
+        QCOMPARE(QString::fromStdString(failure->GetUserText()), QString(userText).replace("<path>", path));
         QCOMPARE(QString::fromStdWString(failure->GetPath()), path);
     }
 
