@@ -160,7 +160,8 @@ private slots:
             [&] { cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true); });
 
         QVERIFY(failure);
-        QCOMPARE(failure->GetUserText(), std::string("Can't find database for AppleMaps plugin in backup: "));
+        QCOMPARE(QString::fromStdString(failure->GetUserText()),
+                 "Can't find database for AppleMaps plugin in backup: " + entry + " is not a regular file.");
         QVERIFY(TempEntries().isEmpty());
     }
 };

@@ -14,10 +14,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -43,15 +45,9 @@ QString ExtractedEntry(const host::sample::SampleManifest& manifest)
     return QStringLiteral("info: [Apple Maps]: %1 records extracted.").arg(manifest.CategorySize());
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 Damage Replace(const std::function<QByteArray(const QByteArray&)>& change)
 {
-    return [change](const QString& path) { test::WriteFile(path, change(ReadFile(path))); };
+    return [change](const QString& path) { test::WriteFile(path, change(test::ReadFile(path))); };
 }
 
 Damage Run(const QString& sql)
@@ -129,6 +125,11 @@ private slots:
         QCOMPARE(parse.LastEntry(), readsOutside ? ExtractedEntry(manifest)
                                                  : "error: [Apple Maps]: Can't select from DB:  no such table: Addresses");
         QCOMPARE(parse.records, readsOutside ? RecordCount(manifest) : 0u);
+        const QString warning = "[Apple Maps]: The database " + QFileInfo(manifest.databasePath).canonicalFilePath()
+                                + " that the backup names lies outside the backup folder";
+        QCOMPARE(std::count_if(parse.journal.begin(), parse.journal.end(),
+                               [&](const core::JournalEntry& entry) { return entry.text.startsWith(warning); }),
+                 readsOutside ? 1 : 0);
         const test::FileTreeSnapshot backupAfter(backup.path());
         const test::FileTreeSnapshot outsideAfter(outside.path());
         QVERIFY2(backupAfter == backupBefore, qPrintable(backupAfter.ChangesSince(backupBefore)));
@@ -229,6 +230,7 @@ private slots:
         QTest::newRow("below a file") << "below a file" << "warning: [Apple Maps]: Can't create directory: <temp>";
         QTest::newRow("read-only") << "read-only" << "warning: [Apple Maps]: Can't copy file: <database> to <temp>/";
         QTest::newRow("filling up during the copy") << "full" << "warning: [Apple Maps]: Can't copy file: <database> to <temp>/";
+        QTest::newRow("no room") << "no room" << "warning: [Apple Maps]: Not enough free space in temporary folder: ";
     }
 
     void unusableTempFolder()
@@ -250,6 +252,9 @@ private slots:
             QSKIP("permissions do not bind this user");
         if (kind == "full" && !test::FileSizeLimit::Available())
             QSKIP("no file size limit on this system");
+        std::optional<test::SmallFileSystem> noRoom;
+        if (kind == "no room" && !noRoom.emplace(temp).Mounted())
+            QSKIP("only the superuser mounts a small file system");
         const test::FileTreeSnapshot before(backup.path());
 
         std::optional<test::FileSizeLimit> full;
