@@ -72,6 +72,9 @@ int RunExportKmlCommand(const QStringList& arguments)
             << Qt::endl;
         return 2;
     }
+    const QString& target = arguments.at(2);
+    if (!MayWriteExport(arguments.at(0), target, err))
+        return 1;
     PlugInHost plugInHost;
     if (!LoadParsedBackup(plugInHost, arguments.at(0), err))
         return 1;
@@ -81,7 +84,6 @@ int RunExportKmlCommand(const QStringList& arguments)
             << Qt::endl;
         return 1;
     }
-    const QString& target = arguments.at(2);
     try {
         save->second(*presenter, boost::filesystem::path(target.toStdWString()));
     } catch (const std::exception& exception) {

@@ -76,6 +76,8 @@ int RunExportReportCommand(const QStringList& arguments)
     const std::optional<ReportArguments> parsed = ParseArguments(arguments, err);
     if (!parsed)
         return 2;
+    if (!MayWriteExport(parsed->backupPath, parsed->target, err))
+        return 1;
     PlugInHost plugInHost;
     if (!LoadParsedBackup(plugInHost, parsed->backupPath, err))
         return 1;

@@ -25,8 +25,10 @@ bool LoadParsedBackup(PlugInHost& plugInHost, const QString& path, QTextStream& 
     PrintJournalToStandardError(plugInHost.Journal());
     try {
         if (!plugInHost.OpenBackup(descriptorPath)) {
-            err << QCoreApplication::translate("cmn", "No Apple Maps data in %1.")
-                       .arg(QDir::toNativeSeparators(descriptorPath))
+            const QString readError = DescriptorReadError(descriptorPath);
+            err << (readError.isEmpty() ? QCoreApplication::translate("cmn", "No Apple Maps data in %1.")
+                                              .arg(QDir::toNativeSeparators(descriptorPath))
+                                        : readError)
                 << Qt::endl;
             return false;
         }
@@ -37,6 +39,18 @@ bool LoadParsedBackup(PlugInHost& plugInHost, const QString& path, QTextStream& 
         return false;
     }
     return true;
+}
+
+bool MayWriteExport(const QString& path, const QString& target, QTextStream& err)
+{
+    QString error;
+    const QString descriptorPath = FindDescriptor(path, &error);
+    if (!descriptorPath.isEmpty())
+        error = ExportTargetRefusal(target, descriptorPath);
+    if (error.isEmpty())
+        return true;
+    err << error << Qt::endl;
+    return false;
 }
 
 } // namespace host

@@ -1,5 +1,7 @@
 #include "PlugInHost.h"
 
+#include "TempFolders.h"
+
 #include "appleMaps/presenter/IAppleMapsPresenter.h"
 #include "core/interfaces/ICategoryPlugIn.h"
 #include "core/interfaces/IJournal.h"
@@ -40,7 +42,10 @@ void EnsureAppDataVariable()
     qputenv("appdata", QDir::toNativeSeparators(dataFolder).toUtf8());
 }
 
-PlugInHost::PlugInHost() = default;
+PlugInHost::PlugInHost()
+    : m_tempDir(PrivateTempFolderTemplate())
+{
+}
 
 // The plug-in object is a process-wide singleton of the module; the loader is not unloaded so
 // that pages handed out stay valid until exit.
@@ -63,6 +68,13 @@ bool PlugInHost::Load(QString* error)
     m_plugIn = qobject_cast<core::IPlugInBase*>(instance);
     if (!m_plugIn) {
         *error = QStringLiteral("Cannot load %1: %2").arg(m_loader.fileName(), m_loader.errorString());
+        return false;
+    }
+    // The copies hold evidence: without a folder of its own the plug-in would put them elsewhere.
+    if (!m_tempDir.isValid()) {
+        *error = QCoreApplication::translate("cmn", "Cannot create a private temporary folder in %1: %2")
+                     .arg(QDir::toNativeSeparators(QDir::tempPath()), m_tempDir.errorString());
+        m_plugIn = nullptr;
         return false;
     }
     LoadJournal();
@@ -97,6 +109,7 @@ exportReport::INativeExport* PlugInHost::NativeExporter()
 
 core::ICategoryPlugIn* PlugInHost::OpenBackup(const QString& descriptorPath)
 {
+    m_descriptorPath = descriptorPath;
     m_plugIn->SetDataPath(descriptorPath);
     return m_plugIn->GetCategoryPlugIn();
 }

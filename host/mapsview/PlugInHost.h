@@ -59,6 +59,8 @@ public:
     // Hands the backup's descriptor to the plug-in; null when the backup has no Apple Maps data.
     // The stop flag is left as it is: whoever offers Stop clears it before the work starts.
     core::ICategoryPlugIn* OpenBackup(const QString& descriptorPath);
+    // The descriptor of the backup opened last, whose files no export may overwrite.
+    const QString& DescriptorPath() const { return m_descriptorPath; }
 
     // The module's file: "plugins/AppleMapsPlugIn" beside the executable.
     static QString PlugInPath();
@@ -71,6 +73,7 @@ private:
     StopFlag m_stopFlag;
     core::IPlugInBase* m_plugIn = nullptr;
     core::IJournal* m_journal = nullptr;
+    QString m_descriptorPath;
 };
 
 // Sets "appdata" to the user's data folder when the environment does not name one, as the

@@ -3,6 +3,7 @@
 #include "xlsx/ExportProgress.h"
 #include "xlsx/XlsxWorkbook.h"
 
+#include "cmn/WrittenFile.h"
 #include "exportReport/interfaces/ExportContext.h"
 #include "exportReport/interfaces/FilterHolder.h"
 #include "exportReport/interfaces/IExport.h"
@@ -23,6 +24,9 @@ QStringList WriteReport(exportReport::IExport& exporter, const ReportRequest& re
     context.exportMode = &allRecords;
     exporter.Export(context);
     workbook.Close();
+    // A report that lacks a category must not pass for the whole one.
+    if (!progress.FailedCategories().isEmpty())
+        ulq::cmn::utils::RemovePartialFile(request.path);
     return workbook.SheetNames();
 }
 

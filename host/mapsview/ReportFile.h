@@ -23,7 +23,8 @@ struct ReportRequest {
 
 // Has the plug-in write all its records as report tables into the xlsx workbook at
 // `request.path`, on the calling thread; returns the sheet names. Categories that failed are in
-// `progress`. Throws std::exception when the workbook cannot be written.
+// `progress`, and the workbook is then removed again. Throws std::exception when the workbook
+// cannot be written.
 QStringList WriteReport(exportReport::IExport& exporter, const ReportRequest& request, xlsx::ExportProgress& progress);
 
 } // namespace host

@@ -1,11 +1,15 @@
 #include "ShowCommand.h"
 
+#include "ParsedBackup.h"
 #include "PlugInHost.h"
 
 #include "viewer/MainWindow.h"
 #include "viewer/PageControls.h"
 
+#include "cmn/WrittenFile.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFont>
@@ -120,7 +124,10 @@ QString TakeScreenshot(viewer::MainWindow& window, const ShowArguments& argument
         Wait(kSearchSettleMs);
     }
     Wait(kSettleMs);
-    if (!window.grab().save(arguments.screenshotPath, "PNG"))
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !window.grab().save(&buffer, "PNG")
+        || !ulq::cmn::utils::WriteWholeFile(arguments.screenshotPath, png))
         return QCoreApplication::translate("cmn", "Cannot write %1.").arg(arguments.screenshotPath);
     return {};
 }
@@ -146,6 +153,8 @@ int RunShowCommand(const QStringList& arguments)
         PrintShowUsage(err);
         return kUsageError;
     }
+    if (!parsed->screenshotPath.isEmpty() && !MayWriteExport(parsed->backupPath, parsed->screenshotPath, err))
+        return 1;
     PlugInHost plugInHost;
     QString error;
     if (!plugInHost.Load(&error)) {

@@ -66,6 +66,11 @@ int RunSummaryCommand(const QStringList& arguments)
     try {
         core::ICategoryPlugIn* category = plugInHost.OpenBackup(descriptorPath);
         if (!category) {
+            const QString readError = DescriptorReadError(descriptorPath);
+            if (!readError.isEmpty()) {
+                err << readError << Qt::endl;
+                return 1;
+            }
             err << QCoreApplication::translate("cmn", "No Apple Maps data in %1.")
                        .arg(QDir::toNativeSeparators(descriptorPath))
                 << Qt::endl;

@@ -5,6 +5,7 @@
 #include "SampleCommand.h"
 #include "ShowCommand.h"
 #include "SummaryCommand.h"
+#include "TempFolders.h"
 
 #include "CryptLog/DecryptLogCommand.h"
 
@@ -38,6 +39,9 @@ void PrintUsage(QTextStream& out)
 
 int main(int argc, char* argv[])
 {
+    // Before any thread starts, so that every thread leaves the signals to the cleanup's.
+    host::RemoveTempFoldersOnTermination();
+    host::RemoveStaleTempFolders();
     // Headless commands and screenshots need no display.
     if ((qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         || host::IsOffscreenShow(argc, argv))

@@ -3,6 +3,7 @@
 #include "ExportTarget.h"
 #include "ReportExport.h"
 
+#include "mapsview/DescriptorPath.h"
 #include "mapsview/PlugInHost.h"
 
 #include "CryptLog/log/Log.h"
@@ -68,6 +69,13 @@ void PageExporter::Export(exportReport::ExportReportActionType scope)
     QString selectedFilter;
     const ExportTarget target =
         ResolveExportTarget(m_askSaveFile(dialogParent, formats->GetExportFormats(), &selectedFilter), selectedFilter);
+    const QString refusal = target.format == ExportTarget::Format::None
+        ? QString()
+        : ExportTargetRefusal(target.path, m_plugInHost.DescriptorPath());
+    if (!refusal.isEmpty()) {
+        ReportFailure(refusal);
+        return;
+    }
     switch (target.format) {
     case ExportTarget::Format::None: return;
     case ExportTarget::Format::Kml:

@@ -3,6 +3,8 @@
 #include "SheetName.h"
 #include "XlsxTable.h"
 
+#include "cmn/WrittenFile.h"
+
 #include <QFile>
 
 #include <xlsxwriter.h>
@@ -83,8 +85,11 @@ void XlsxWorkbook::Close()
         return;
     const lxw_error error = workbook_close(m_workbook);
     m_workbook = nullptr;
-    if (error != LXW_NO_ERROR)
-        throw std::runtime_error(lxw_strerror(error));
+    // A full disk may show only when the written file is put on disk.
+    if (error != LXW_NO_ERROR || !ulq::cmn::utils::SyncWrittenFile(m_path)) {
+        ulq::cmn::utils::RemovePartialFile(m_path);
+        throw std::runtime_error(error != LXW_NO_ERROR ? lxw_strerror(error) : "Cannot write " + m_path.toStdString());
+    }
 }
 
 } // namespace host::xlsx

@@ -32,8 +32,8 @@ public:
     // its rows are written in order.
     std::shared_ptr<exportReport::ITableExport> CreateTable(const std::string& name, int kind) override;
 
-    // Writes the file; a workbook without tables gets one empty sheet. Throws std::runtime_error
-    // with the reason when the file cannot be written.
+    // Writes the file and puts it on disk; a workbook without tables gets one empty sheet. Throws
+    // std::runtime_error with the reason, leaving no partial file, when it cannot be written.
     void Close();
 
     QStringList SheetNames() const { return m_sheetNames; }

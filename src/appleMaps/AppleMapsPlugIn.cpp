@@ -16,6 +16,7 @@
 #include "exportReport/ExportUtils.h"
 #include "exportReport/interfaces/ExportContext.h"
 #include "exportReport/interfaces/IExportProgress.h"
+#include "resources/KitResources.h"
 
 #include <QCoreApplication>
 
@@ -34,6 +35,7 @@ namespace appleMaps {
 AppleMapsPlugIn::AppleMapsPlugIn()
 {
     InitAppleMapsResources();
+    resources::InitKitResources();
 }
 
 AppleMapsPlugIn::~AppleMapsPlugIn() = default;

@@ -31,4 +31,11 @@ FileErrorTexts& FileErrorTexts::LogOnly(const std::string& text)
     return *this;
 }
 
+FileErrorTexts& FileErrorTexts::Append(const FileErrorTexts& more)
+{
+    m_user += more.m_user;
+    m_log += more.m_log;
+    return *this;
+}
+
 } // namespace ulq::cmn::utils::details

@@ -21,6 +21,8 @@ public:
     FileErrorTexts& Translatable(const char* text, const QString& argument);
     FileErrorTexts& Verbatim(const std::string& text);
     FileErrorTexts& LogOnly(const std::string& text);
+    // Both texts of `more` after these.
+    FileErrorTexts& Append(const FileErrorTexts& more);
 
     const std::string& User() const { return m_user; }
     const std::string& Log() const { return m_log; }

@@ -31,6 +31,14 @@ QString PathToQString(const boost::filesystem::path& path)
         return QString::fromStdString(path.string());
 }
 
+boost::filesystem::path PathFromQString(const QString& text)
+{
+    if constexpr (kNativeIsWide)
+        return text.toStdWString();
+    else
+        return text.toStdString();
+}
+
 std::string PathToUtf8(const boost::filesystem::path& path)
 {
     if constexpr (kNativeIsWide)

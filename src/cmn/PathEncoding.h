@@ -15,5 +15,7 @@ void ImbueUtf8PathConversion();
 // A path's text for messages and logs, independent of the imbued conversion.
 std::string PathToUtf8(const boost::filesystem::path& path);
 QString PathToQString(const boost::filesystem::path& path);
+// A path from its text, independent of the imbued conversion.
+boost::filesystem::path PathFromQString(const QString& text);
 
 } // namespace ulq::cmn::utils

@@ -45,6 +45,10 @@ private slots:
         QTest::newRow("not xml") << "icloud_synced.xml" << QByteArray("version=3") << 0;
         QTest::newRow("other root") << "icloud_synced.xml" << QByteArray("<Restore><Version>3</Version></Restore>")
                                     << 0;
+        QTest::newRow("5,000 categories under a document type")
+            << "icloud_synced.xml"
+            << DescriptorXml("3", categories.repeated(5000)).replace("<Backup>", "<!DOCTYPE Backup SYSTEM \"b.dtd\">\n<Backup>")
+            << 3;
         // The version is read from the text: a binary list, even one holding the same keys, has none.
         QTest::newRow("binary descriptor") << "icloud_synced.xml"
                                            << ReadFile(PLIST_TEST_DATA "/valid/nested.bplist") << 0;
@@ -91,6 +95,7 @@ private slots:
         QTest::newRow("leading digits count") << CategoryXml("AppleMaps", "maps.db", "6b") << 6;
         QTest::newRow("missing falls back") << CategoryXml("AppleMaps", "maps.db") << 3;
         QTest::newRow("no such category") << CategoryXml("Notes", "notes.db", "5") << 3;
+        QTest::newRow("newer than supported") << CategoryXml("AppleMaps", "maps.db", "6") << 6;
     }
 
     void categoryVersion()
@@ -101,6 +106,10 @@ private slots:
         const auto descriptor = backup.WriteDescriptor(DescriptorXml("3", categories));
 
         QCOMPARE(cmn::GetCategoryVersion(descriptor, "AppleMaps"), expected);
+        const auto failure = CaughtException<cmn::PlugInVersionException>(
+            [&] { QCOMPARE(cmn::utils::VerifyISyncCategoryVersion(descriptor, "AppleMaps", 5), expected); });
+        QCOMPARE(failure ? failure->GetUserText() : std::string(),
+                 std::string(expected > 5 ? "AppleMaps is not supported in current version" : ""));
     }
 
     void findCategoryTakesTheFirstMatchInDocumentOrder()
@@ -170,32 +179,6 @@ private slots:
         QVERIFY(lookup && id);
         QCOMPARE(lookup->GetUserText(), expected);
         QCOMPARE(id->GetUserText(), expected);
-    }
-
-    void categoryNewerThanSupportedThrows_data()
-    {
-        QTest::addColumn<QByteArray>("minimumVersion");
-        QTest::addColumn<bool>("throws");
-        QTest::newRow("supported") << QByteArray("5") << false;
-        QTest::newRow("newer") << QByteArray("6") << true;
-    }
-
-    void categoryNewerThanSupportedThrows()
-    {
-        QFETCH(QByteArray, minimumVersion);
-        QFETCH(bool, throws);
-        test::BackupFolder backup;
-        const auto descriptor =
-            backup.WriteDescriptor(DescriptorXml("3", CategoryXml("AppleMaps", "maps.db", minimumVersion)));
-
-        const auto failure = CaughtException<cmn::PlugInVersionException>([&] {
-            QCOMPARE(cmn::utils::VerifyISyncCategoryVersion(descriptor, "AppleMaps", 5), minimumVersion.toInt());
-        });
-
-        QCOMPARE(bool(failure), throws);
-        if (!throws)
-            return;
-        QCOMPARE(failure->GetUserText(), std::string("AppleMaps is not supported in current version"));
     }
 
     void backupId_data()

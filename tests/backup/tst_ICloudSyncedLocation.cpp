@@ -17,9 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
-#endif
 
 using test::CaughtException;
 using test::CategoryXml;
@@ -82,33 +80,6 @@ private slots:
         QVERIFY(TempEntries().isEmpty());
     }
 
-    void missingEntryIsReported_data()
-    {
-        QTest::addColumn<QByteArray>("categories");
-        QTest::newRow("no such category") << CategoryXml("Notes", "notes.db");
-        QTest::newRow("no database element") << CategoryXml("AppleMaps", {});
-        QTest::newRow("empty database element") << CategoryXml("AppleMaps", "");
-    }
-
-    void missingEntryIsReported()
-    {
-        QFETCH(QByteArray, categories);
-        test::BackupFolder backup;
-        const auto descriptor = backup.WriteDescriptor(DescriptorXml("3", categories));
-
-        const auto failure = CaughtException<ulq::cmn::FileSystemException>(
-            [&] { cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true); });
-
-        QVERIFY(failure);
-        QCOMPARE(failure->GetUserText(), std::string("Can't find file for AppleMaps plugin in backup: "));
-        QCOMPARE(QString::fromStdWString(failure->GetPath()), backup.FilePath("icloud_synced.xml"));
-        const std::vector<test::RecordedLine> lines = test::ProcessRecordingSink()->Lines();
-        QCOMPARE(lines.size(), std::size_t(1));
-        QCOMPARE(lines[0].severity, int(CryptLog::Error));
-        QVERIFY(QString::fromStdString(lines[0].message).contains(backup.FilePath("icloud_synced.xml")));
-        QVERIFY(TempEntries().isEmpty());
-    }
-
     void databaseIsCopiedIntoTheTempFolderAndTheBackupOnlyRead()
     {
         test::BackupFolder backup;
@@ -134,33 +105,42 @@ private slots:
     }
 
     // Copying a device or a pipe would never end; a folder cannot be copied at all.
-    void entryNamingSomethingOtherThanAFileIsReported_data()
+    void unusableEntryIsReported_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("folder") << "folder";
-#ifdef Q_OS_UNIX
-        QTest::newRow("pipe") << "pipe";
-#endif
+        QTest::addColumn<QByteArray>("categories");
+        QTest::addColumn<QString>("entryKind");
+        QTest::addColumn<QString>("userText");
+        const QString notFound = "Can't find file for AppleMaps plugin in backup: ";
+        QTest::newRow("no such category") << CategoryXml("Notes", "notes.db") << "" << notFound;
+        QTest::newRow("no database element") << CategoryXml("AppleMaps", {}) << "" << notFound;
+        QTest::newRow("empty database element") << CategoryXml("AppleMaps", "") << "" << notFound;
+        const QString notAFile = "Can't find database for AppleMaps plugin in backup: <entry> is not a regular file.";
+        QTest::newRow("folder") << CategoryXml("AppleMaps", "AppleMaps/entry.db") << "folder" << notAFile;
+        QTest::newRow("pipe") << CategoryXml("AppleMaps", "AppleMaps/entry.db") << "pipe" << notAFile;
     }
 
-    void entryNamingSomethingOtherThanAFileIsReported()
+    void unusableEntryIsReported()
     {
-        QFETCH(QString, kind);
+        QFETCH(QByteArray, categories);
+        QFETCH(QString, entryKind);
+        QFETCH(QString, userText);
         test::BackupFolder backup;
         const QString entry = backup.FilePath("AppleMaps/entry.db");
-        QVERIFY(QDir().mkpath(kind == "folder" ? entry : backup.FilePath("AppleMaps")));
-#ifdef Q_OS_UNIX
-        if (kind == "pipe")
+        QVERIFY(QDir().mkpath(entryKind == "folder" ? entry : backup.FilePath("AppleMaps")));
+        if (entryKind == "pipe")
             QVERIFY(::mkfifo(QFile::encodeName(entry).constData(), 0600) == 0);
-#endif
-        const auto descriptor =
-            backup.WriteDescriptor(DescriptorXml("3", CategoryXml("AppleMaps", "AppleMaps/entry.db")));
+        const auto descriptor = backup.WriteDescriptor(DescriptorXml("3", categories));
 
         const auto failure = CaughtException<ulq::cmn::FileSystemException>(
             [&] { cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true); });
 
         QVERIFY(failure);
-        QCOMPARE(failure->GetUserText(), std::string("Can't find database for AppleMaps plugin in backup: "));
+        QCOMPARE(QString::fromStdString(failure->GetUserText()), userText.replace("<entry>", entry));
+        QCOMPARE(QString::fromStdWString(failure->GetPath()), backup.FilePath("icloud_synced.xml"));
+        const std::vector<test::RecordedLine> lines = test::ProcessRecordingSink()->Lines();
+        QCOMPARE(lines.empty(), !entryKind.isEmpty());
+        QVERIFY(lines.empty() || (lines[0].severity == int(CryptLog::Error)
+                                  && QString::fromStdString(lines[0].message).contains(backup.FilePath("icloud_synced.xml"))));
         QVERIFY(TempEntries().isEmpty());
     }
 };

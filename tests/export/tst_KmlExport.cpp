@@ -103,18 +103,18 @@ private slots:
         QTest::addColumn<QString>("structure"); // empty when the bookmark is left out
         QTest::addColumn<QString>("coordinate");
         QTest::addColumn<QString>("address");
-        const QString full = "Placemark(name,address,TimeSpan(when),gx:Track(altitudeMode,gx:coord))";
+        const QString full = "Placemark(name,address,TimeSpan(when),gx:Track(altitudeMode,when,gx:coord))";
         const QString kyiv = "UA Kyiv Khreshchatyk";
 
         QTest::newRow("place point") << test::FullBookmark() << full << "30.5234000 50.4501000 0" << kyiv;
         AppleMapsPlaceBookmarkItem droppedPinOnly = test::FullBookmark();
         droppedPinOnly.placePoint = location::Coordinates();
         QTest::newRow("dropped pin without place point")
-            << droppedPinOnly << "Placemark(name,gx:Track(altitudeMode,gx:coord))" << "30.5000000 50.4000000 0" << "";
+            << droppedPinOnly << "Placemark(name,gx:Track(altitudeMode,when,gx:coord))" << "30.5000000 50.4000000 0" << "";
         AppleMapsPlaceBookmarkItem halfPlace = test::FullBookmark();
         halfPlace.placePoint.latitude = location::Coordinates::NoLatitude;
-        QTest::newRow("a half-filled place point counts as a location")
-            << halfPlace << full << "30.5234000 -91.0000000 0" << kyiv;
+        QTest::newRow("a half-filled place point has no location: the dropped pin is used")
+            << halfPlace << "Placemark(name,gx:Track(altitudeMode,when,gx:coord))" << "30.5000000 50.4000000 0" << "";
         AppleMapsPlaceBookmarkItem withoutAddress = test::FullBookmark();
         withoutAddress.addresses.clear();
         QTest::newRow("no address: the element stays, empty")
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(root.TextAt("Document/name"), QString("Explored places  history for backup-1"));
         const auto placemarks = Placemarks(root);
         QCOMPARE(placemarks.size(), std::size_t(1));
-        QCOMPARE(placemarks[0]->Structure(), QString("Placemark(address,TimeSpan(when),gx:Track(altitudeMode,gx:coord))"));
+        QCOMPARE(placemarks[0]->Structure(), QString("Placemark(address,TimeSpan(when),gx:Track(altitudeMode,when,gx:coord))"));
         QCOMPARE(placemarks[0]->TextAt("TimeSpan/when"), QString("02.01.2020 08:30:00 (UTC)"));
         QCOMPARE(placemarks[0]->TextAt("gx:Track/gx:coord"), QString("30.5121000 50.4465000 0"));
         QVERIFY(LoggedMessages().contains("null pointer: bookmarks"));

@@ -195,7 +195,7 @@ private slots:
         QTest::newRow("bare favourite: no date, pin, route or address, but a location")
             << bare << FavoritesSheet
             << QStringList({"Title=Bare", "Places name=",
-                            "Location=https://www.google.com/maps/place/-91.0000000,-181.0000000|-91.0000000 -181.0000000",
+                            "Location=-91.0000000 -181.0000000",
                             "Url=|", "Phone number=", "Fax=", "Type="});
 
         QTest::newRow("explored place")

@@ -18,6 +18,9 @@ QString Describe(const QFileInfo& entry)
     const QString modified = QString::number(entry.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch());
     if (entry.isDir())
         return QStringLiteral("folder modified ") + modified;
+    // Reading a pipe or a device would never end.
+    if (!entry.isFile())
+        return QStringLiteral("special file modified ") + modified;
     QFile file(entry.filePath());
     QCryptographicHash hash(QCryptographicHash::Sha256);
     const bool read = file.open(QIODevice::ReadOnly) && hash.addData(&file);

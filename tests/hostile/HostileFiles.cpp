@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStringList>
 
 #include <stdexcept>
@@ -40,6 +41,12 @@ void WriteFile(const QString& path, const QByteArray& content)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 ReadOnlyTree::ReadOnlyTree(QString folder)
@@ -92,6 +99,21 @@ FileSizeLimit::~FileSizeLimit()
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, m_previousSignal);
 #endif
+}
+
+SmallFileSystem::SmallFileSystem(QString folder)
+    : m_folder(std::move(folder))
+{
+#ifdef Q_OS_LINUX
+    m_mounted = ::geteuid() == 0
+        && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k,mode=0700", "tmpfs", m_folder}) == 0;
+#endif
+}
+
+SmallFileSystem::~SmallFileSystem()
+{
+    if (m_mounted)
+        QProcess::execute("umount", {m_folder});
 }
 
 } // namespace test

@@ -9,6 +9,8 @@ namespace test {
 
 // Writes `content` to a new or truncated file; throws std::runtime_error when it cannot.
 void WriteFile(const QString& path, const QByteArray& content);
+// The file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
 
 // Takes the write permission from a folder and everything in it while it lives.
 class ReadOnlyTree final {
@@ -42,6 +44,22 @@ private:
     std::uint64_t m_previousSoft = 0;
     std::uint64_t m_previousHard = 0;
     void (*m_previousSignal)(int) = nullptr;
+};
+
+// A file system of 64 KB mounted on `folder` while it lives; where the system and the user may.
+class SmallFileSystem final {
+public:
+    explicit SmallFileSystem(QString folder);
+    ~SmallFileSystem();
+
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool Mounted() const { return m_mounted; }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
 };
 
 } // namespace test

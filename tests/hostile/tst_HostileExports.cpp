@@ -9,6 +9,7 @@
 #include "xlsx/XlsxWorkbook.h"
 
 #include "appleMaps/AppleMapsPlugIn.h"
+#include "appleMaps/export/AppleMapsTables.h"
 #include "appleMaps/ui/AppleMapsBookmarksModel.h"
 #include "cmn/CommonExceptions.h"
 #include "cmn/PathEncoding.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVector>
@@ -213,13 +215,70 @@ private slots:
         QVERIFY(QFileInfo(path).size() > 0);
     }
 
+    // A point a map cannot take has no location in a geographic file and no map link in the
+    // report, whatever the table shows.
+    void unplaceablePointsHaveNoLocation_data()
+    {
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<bool>("placeable");
+        QTest::newRow("placeable") << 30.5 << 50.4 << true;
+        QTest::newRow("longitude missing") << -181.0 << 50.4 << false;
+        QTest::newRow("latitude missing") << 30.5 << -91.0 << false;
+        QTest::newRow("infinite") << qInf() << 50.4 << false;
+        QTest::newRow("not a number") << 30.5 << qQNaN() << false;
+        QTest::newRow("beyond the pole") << 30.5 << 90.5 << false;
+    }
+
+    void unplaceablePointsHaveNoLocation()
+    {
+        QFETCH(double, longitude);
+        QFETCH(double, latitude);
+        QFETCH(bool, placeable);
+        const location::Coordinates point{longitude, latitude, 0.0};
+        appleMaps::AppleMapsRecords records;
+        records.bookmarks.resize(1);
+        records.bookmarks[0].placePoint = point;
+        records.placeDisplays.resize(1);
+        records.placeDisplays[0].placePoint = point;
+        records.directionSearches.resize(1);
+        records.directionSearches[0].startPoint = point;
+        records.directionSearches[0].endPoint = {30.5, 50.4, 0.0};
+        records.querySearches.resize(1);
+        records.querySearches[0].mapRegion = {point, {31.0, 51.0, 0.0}};
+        const auto kml = location::LocationHistoryFileFormat::Kml;
+        const QString path = m_folder.filePath("points.kml");
+        QByteArray written;
+        m_plugIn->SaveBookmarkToFile(kml, {&records.bookmarks[0]}, path.toStdWString());
+        written += test::ReadFile(path);
+        m_plugIn->SavePlaceDisplayToFile(kml, {&records.placeDisplays[0]}, path.toStdWString());
+        written += test::ReadFile(path);
+        m_plugIn->SaveDirectionsSearchesToFile(kml, {&records.directionSearches[0]}, path.toStdWString());
+        written += test::ReadFile(path);
+        m_plugIn->SaveQuerySearchToFile(kml, {&records.querySearches[0]}, path.toStdWString());
+        written += test::ReadFile(path);
+        test::RecordingTableFactory factory;
+        exportReport::ExportContext context;
+        context.tableFactory = &factory;
+        appleMaps::details::ExportAppleMapsTables(records, "Apple Maps", context);
+
+        // Searches are written whatever their region holds: one a map cannot take as one never set.
+        QCOMPARE(written.count("<Placemark>"), placeable ? 4 : 1);
+        QCOMPARE(written.contains("-181.000000,-91.000000"), !placeable);
+        QVERIFY(!written.contains("inf") && !written.contains("nan"));
+        QStringList mapLinks;
+        for (const QString& table : factory.Names())
+            mapLinks += factory.Table(table)->calls.filter(QRegularExpression("^link (?!Url=)"));
+        QCOMPARE(mapLinks.size(), placeable ? 5 : 1);
+    }
+
     void exportFails_data()
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("kind");
         for (const char* format : {"kml", "xlsx"}) {
-            for (const char* kind :
-                 {"missing folder", "folder is a file", "target is a folder", "read-only folder", "full disk"})
+            for (const char* kind : {"missing folder", "folder is a file", "target is a folder", "read-only folder",
+                                     "full disk", "cut short"})
                 QTest::addRow("%s, %s", format, kind) << format << kind;
         }
     }
@@ -239,12 +298,19 @@ private slots:
             QVERIFY(QDir().mkpath(place));
             if (!readOnly.emplace(place).Binds())
                 QSKIP("permissions do not bind this user");
+        } else if (kind == "cut short") {
+            QVERIFY(QDir().mkpath(place));
+            if (!test::FileSizeLimit::Available())
+                QSKIP("no file size limit on this system");
         } else if (kind == "full disk") {
             target = QStringLiteral("/dev/full");
             if (!QFileInfo::exists(target))
                 QSKIP("no full device on this system");
         }
 
+        std::optional<test::FileSizeLimit> cutShort;
+        if (kind == "cut short")
+            cutShort.emplace(4096);
         QString failure;
         if (format == "kml") {
             const std::vector<const appleMaps::AppleMapsPlaceBookmarkItem*> bookmarks{&m_plugIn->GetRecords().bookmarks[0]};
@@ -265,10 +331,11 @@ private slots:
             }
         }
 
+        cutShort.reset();
         QVERIFY2(!failure.isEmpty(), "the export reported success");
         if (format == "kml")
-            QCOMPARE(failure, kind == "full disk" ? QStringLiteral("Unable to write file") : QStringLiteral("Can't open file"));
-        QVERIFY(!QFileInfo(target).isFile() || kind == "full disk");
+            QCOMPARE(failure, QString(kind == "full disk" || kind == "cut short" ? "Unable to write file" : "Can't open file"));
+        QVERIFY(!QFileInfo(target).isFile());
     }
 };
 

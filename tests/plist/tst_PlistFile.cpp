@@ -101,8 +101,8 @@ private slots:
         QCOMPARE(document.FirstChild(), static_cast<TiXmlNode*>(nullptr));
     }
 
-    // TinyXML recurses per level; markup beyond what a thread's stack surely holds must pass a
-    // strict check first, which ordinary descriptors of any size do.
+    // TinyXML recurses per level: nesting beyond what a thread's stack surely holds is refused
+    // before it parses; whatever TinyXML parses otherwise is accepted, whatever its size.
     void xmlTextParsing_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -113,15 +113,15 @@ private slots:
                    + "</Categories></Backup>"
             << true;
         QTest::newRow("nesting at the checked limit")
-            << "<r>" + Nested(255) + Repeated("<b/>", 1000) + "</r>" << true;
+            << "<r>" + Nested(999) + Repeated("<b/>", 1000) + "</r>" << true;
         QTest::newRow("nesting beyond the checked limit")
-            << "<r>" + Nested(256) + Repeated("<b/>", 1000) + "</r>" << false;
-        QTest::newRow("two roots in a large document") << Nested(3) + Repeated("<b/>", 1000) << false;
+            << "<r>" + Nested(1000) + Repeated("<b/>", 1000) + "</r>" << false;
+        QTest::newRow("two roots in a large document") << Nested(3) + Repeated("<b/>", 1000) << true;
         QTest::newRow("deep nesting") << Nested(100000) << false;
         QTest::newRow("deep nesting hidden from a lenient count")
             << "<r>" + Repeated("<!-- </r> -->", 2000) + Nested(100000) + "</r>" << false;
         QTest::newRow("document type in a large document")
-            << "<!DOCTYPE r><r>" + Repeated("<b/>", 2000) + "</r>" << false;
+            << "<!DOCTYPE r><r>" + Repeated("<b/>", 2000) + "</r>" << true;
         QTest::newRow("processing instruction in a large document")
             << "<r><?pi <a><a><a>?>" + Repeated("<b/>", 2000) + "</r>" << false;
         // TinyXML steps over a UTF-8 sequence by its lead byte, past the end of a cut one (seen

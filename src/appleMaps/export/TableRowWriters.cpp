@@ -25,9 +25,20 @@ public:
     {
         m_table.SetLinkCell(m_captions.at(column), target.toStdString(), text.toStdString());
     }
+    // What was read, as a map link only where a map can take it.
     void Point(int column, const location::Coordinates& point)
     {
-        Link(column, location::PlaceUrl(point), location::PointText(point));
+        if (location::IsPlaceable(point))
+            Link(column, location::PlaceUrl(point), location::PointText(point));
+        else
+            Text(column, location::PointText(point));
+    }
+    void Region(int column, const location::MapRegion& region)
+    {
+        if (location::IsPlaceable(region.southWest) && location::IsPlaceable(region.northEast))
+            Link(column, location::RegionUrl(region), location::RegionText(region));
+        else
+            Text(column, location::RegionText(region));
     }
     void FirstAddress(int column, const std::vector<cmn::Address>& addresses)
     {
@@ -53,7 +64,8 @@ void WriteBookmarkRow(const AppleMapsPlaceBookmarkItem& bookmark, const exportRe
     cells.FirstAddress(4, bookmark.addresses);
     if (location::HasLocation(bookmark.droppedPin))
         cells.Point(5, bookmark.droppedPin);
-    if (!bookmark.route.empty())
+    if (!bookmark.route.empty() && location::IsPlaceable(bookmark.route.front())
+        && location::IsPlaceable(bookmark.route.back()))
         cells.Link(6, location::DirectionsUrl(bookmark.route.front(), bookmark.route.back()), location::RouteText());
     cells.Link(7, bookmark.url, bookmark.url);
     cells.Text(8, bookmark.telephone);
@@ -96,7 +108,7 @@ void WriteQuerySearchRow(const AppleMapsHistoryQuerySearchItem& search, const ex
     cells.Date(0, search.timestamp);
     cells.Text(1, search.query);
     cells.Text(2, search.locationDisplayString);
-    cells.Link(3, location::RegionUrl(search.mapRegion), location::RegionText(search.mapRegion));
+    cells.Region(3, search.mapRegion);
 }
 
 } // namespace appleMaps::details

@@ -9,7 +9,6 @@
 #include "cmn/kml/XmlSafeText.h"
 #include "cmn/text/AddressText.h"
 
-#include <QFile>
 #include <QXmlStreamWriter>
 
 #include <boost/filesystem/path.hpp>
@@ -28,16 +27,16 @@ using KmlSkipTest = std::function<bool(const Record*)>;
 
 // Writes point records (favourites, explored places) as one gx:Track placemark each. Null
 // entries and records that `skip` rejects are left out; without `writeName` no name is written.
-// Throws cmn::PlugInCommonException when the file cannot be opened.
+// Throws cmn::PlugInCommonException when the file cannot be opened or written; a file that was
+// not written whole is removed.
 template <typename Record>
 void ExportDataToKml(const std::vector<const Record*>& records, const boost::filesystem::path& path,
                      const QString& sourceName, const QString& category, const KmlNameWriter<Record>* writeName,
                      const KmlTrackWriter<Record>& writeTrack, const KmlSkipTest<Record>& skip)
 {
-    QFile file;
-    OpenKmlFile(file, path, CMN_SOURCE_LOCATION);
+    KmlFile file(path, CMN_SOURCE_LOCATION);
+    QXmlStreamWriter writer(&file.Device());
     {
-        QXmlStreamWriter writer(&file);
         const cmn::KmlPointExportGuard document(writer, category, sourceName);
         const CoordinateFormatter format = [](const location::Coordinates& point) {
             return FormatTrackCoordinates(point, true);
@@ -52,7 +51,7 @@ void ExportDataToKml(const std::vector<const Record*>& records, const boost::fil
             writer.writeStartElement(QStringLiteral("Placemark"));
             if (writeName)
                 (*writeName)(record, writer);
-            if (location::HasLocation(record->placePoint)) {
+            if (location::IsPlaceable(record->placePoint)) {
                 writer.writeTextElement(QStringLiteral("address"),
                                         cmn::kml::XmlSafeText(cmn::FirstAddressText(record->addresses)));
                 WriteTimeSpan(record->timestamp, writer);
@@ -61,7 +60,7 @@ void ExportDataToKml(const std::vector<const Record*>& records, const boost::fil
             writer.writeEndElement();
         }
     }
-    CloseKmlFile(file, CMN_SOURCE_LOCATION);
+    file.Commit(writer);
 }
 
 } // namespace appleMaps::details

@@ -9,7 +9,6 @@
 #include "cmn/kml/KmlPointExportGuard.h"
 #include "cmn/kml/XmlSafeText.h"
 
-#include <QFile>
 #include <QXmlStreamWriter>
 
 namespace appleMaps::details {
@@ -17,10 +16,9 @@ namespace appleMaps::details {
 void ExportDirectionsSearches(const std::vector<const AppleMapsDirectionSearchItem*>& records,
                               const boost::filesystem::path& path, const QString& sourceName)
 {
-    QFile file;
-    OpenKmlFile(file, path, CMN_SOURCE_LOCATION);
+    KmlFile file(path, CMN_SOURCE_LOCATION);
+    QXmlStreamWriter writer(&file.Device());
     {
-        QXmlStreamWriter writer(&file);
         // The document name stays English here, whatever the user's language.
         const cmn::KmlPointExportGuard document(writer, QStringLiteral("Directions searches"), sourceName);
         const CoordinateFormatter format = [](const location::Coordinates& point) {
@@ -31,7 +29,7 @@ void ExportDirectionsSearches(const std::vector<const AppleMapsDirectionSearchIt
                 LOG_DEBUG << "null pointer: directions searches";
                 continue;
             }
-            if (!location::HasLocation(search->startPoint) || !location::HasLocation(search->endPoint))
+            if (!location::IsPlaceable(search->startPoint) || !location::IsPlaceable(search->endPoint))
                 continue;
             writer.writeStartElement(QStringLiteral("Placemark"));
             if (!search->name.isEmpty())
@@ -40,7 +38,7 @@ void ExportDirectionsSearches(const std::vector<const AppleMapsDirectionSearchIt
             writer.writeEndElement();
         }
     }
-    CloseKmlFile(file, CMN_SOURCE_LOCATION);
+    file.Commit(writer);
 }
 
 } // namespace appleMaps::details

@@ -8,17 +8,18 @@
 #include "appleMaps/records/CategoryName.h"
 #include "cmn/kml/KmlPolygonExport.h"
 
-#include <QFile>
 #include <QXmlStreamWriter>
 
 namespace appleMaps::details {
 namespace {
 
-// The region's corners, counter-clockwise from the first one, closed by the first again.
+// The region's corners, counter-clockwise from the first one, closed by the first again. A region
+// that a map cannot take is written as one that was never set, from the no-location values.
 std::vector<location::Coordinates> RegionRing(const location::MapRegion& region)
 {
-    const location::Coordinates& first = region.southWest;
-    const location::Coordinates& second = region.northEast;
+    const bool placeable = location::IsPlaceable(region.southWest) && location::IsPlaceable(region.northEast);
+    const location::Coordinates& first = placeable ? region.southWest : location::Coordinates();
+    const location::Coordinates& second = placeable ? region.northEast : location::Coordinates();
     const location::Coordinates start{first.longitude, first.latitude};
     return {
         start,
@@ -34,10 +35,9 @@ std::vector<location::Coordinates> RegionRing(const location::MapRegion& region)
 void ExportQuerySearch(const std::vector<const AppleMapsHistoryQuerySearchItem*>& records,
                        const boost::filesystem::path& path, const QString& sourceName)
 {
-    QFile file;
-    OpenKmlFile(file, path, CMN_SOURCE_LOCATION);
+    KmlFile file(path, CMN_SOURCE_LOCATION);
+    QXmlStreamWriter writer(&file.Device());
     {
-        QXmlStreamWriter writer(&file);
         cmn::KmlPolygonExport document(writer, ui::GetCategoryName(SearchesCategory), sourceName);
         for (const AppleMapsHistoryQuerySearchItem* search : records) {
             if (!search) {
@@ -47,7 +47,7 @@ void ExportQuerySearch(const std::vector<const AppleMapsHistoryQuerySearchItem*>
             document.AddPolygon(RegionRing(search->mapRegion), search->locationDisplayString);
         }
     }
-    CloseKmlFile(file, CMN_SOURCE_LOCATION);
+    file.Commit(writer);
 }
 
 } // namespace appleMaps::details

@@ -4,6 +4,7 @@
 #include "cmn/kml/XmlSafeText.h"
 #include "cmn/text/DateTimeText.h"
 
+#include <QDateTime>
 #include <QXmlStreamWriter>
 
 namespace appleMaps::details {
@@ -20,11 +21,15 @@ void WriteTimeSpan(const QDateTime& time, QXmlStreamWriter& writer)
     writer.writeEndElement();
 }
 
-void WriteTrack(const std::vector<location::Coordinates>& points, const CoordinateFormatter& format,
-                QXmlStreamWriter& writer)
+void WriteTrack(const std::vector<location::Coordinates>& points, const QDateTime& time,
+                const CoordinateFormatter& format, QXmlStreamWriter& writer)
 {
     writer.writeStartElement(QStringLiteral("gx:Track"));
     writer.writeTextElement(QStringLiteral("altitudeMode"), QStringLiteral("clampToGround"));
+    // Readers of the extension expect one "when" per "gx:coord"; some crash without it.
+    const QString when = time.isValid() ? time.toUTC().toString(Qt::ISODate) : QString();
+    for (std::size_t index = 0; index < points.size(); ++index)
+        writer.writeTextElement(QStringLiteral("when"), when);
     for (const location::Coordinates& point : points)
         writer.writeTextElement(QStringLiteral("gx:coord"), format(point));
     writer.writeEndElement();
@@ -34,14 +39,14 @@ void WriteBookmarkTrack(const AppleMapsPlaceBookmarkItem* bookmark, const Coordi
                         QXmlStreamWriter& writer)
 {
     const location::Coordinates& point =
-        location::HasLocation(bookmark->placePoint) ? bookmark->placePoint : bookmark->droppedPin;
-    WriteTrack({point}, format, writer);
+        location::IsPlaceable(bookmark->placePoint) ? bookmark->placePoint : bookmark->droppedPin;
+    WriteTrack({point}, bookmark->timestamp, format, writer);
 }
 
 void WritePlaceDisplayTrack(const AppleMapsPlaceDisplayItem* placeDisplay, const CoordinateFormatter& format,
                             QXmlStreamWriter& writer)
 {
-    WriteTrack({placeDisplay->placePoint}, format, writer);
+    WriteTrack({placeDisplay->placePoint}, placeDisplay->timestamp, format, writer);
 }
 
 void WriteLineString(const location::Coordinates& start, const location::Coordinates& end,

@@ -21,10 +21,11 @@ namespace appleMaps::details {
 void WriteBookmarkName(const AppleMapsPlaceBookmarkItem* bookmark, QXmlStreamWriter& writer);
 void WriteTimeSpan(const QDateTime& time, QXmlStreamWriter& writer);
 
-// gx:Track clamped to the ground, one gx:coord per point.
-void WriteTrack(const std::vector<location::Coordinates>& points, const CoordinateFormatter& format,
-                QXmlStreamWriter& writer);
-// The place if it has a location, otherwise the dropped pin.
+// gx:Track clamped to the ground: one "when" per point, each `time` in UTC (empty when invalid),
+// then one gx:coord per point.
+void WriteTrack(const std::vector<location::Coordinates>& points, const QDateTime& time,
+                const CoordinateFormatter& format, QXmlStreamWriter& writer);
+// The place if it can be placed on a map, otherwise the dropped pin.
 void WriteBookmarkTrack(const AppleMapsPlaceBookmarkItem* bookmark, const CoordinateFormatter& format,
                         QXmlStreamWriter& writer);
 void WritePlaceDisplayTrack(const AppleMapsPlaceDisplayItem* placeDisplay, const CoordinateFormatter& format,

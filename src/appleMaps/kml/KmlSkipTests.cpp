@@ -6,12 +6,12 @@ namespace appleMaps::details {
 
 bool IsBookmarkWithoutLocation(const AppleMapsPlaceBookmarkItem* bookmark)
 {
-    return !location::HasLocation(bookmark->placePoint) && !location::HasLocation(bookmark->droppedPin);
+    return !location::IsPlaceable(bookmark->placePoint) && !location::IsPlaceable(bookmark->droppedPin);
 }
 
 bool IsPlaceDisplayWithoutLocation(const AppleMapsPlaceDisplayItem* placeDisplay)
 {
-    return !location::HasLocation(placeDisplay->placePoint);
+    return !location::IsPlaceable(placeDisplay->placePoint);
 }
 
 } // namespace appleMaps::details

@@ -72,6 +72,7 @@ int GetBackupVersion(const boost::filesystem::path& descriptorPath)
 {
     if (!HasDescriptorName(descriptorPath))
         return 0;
+    ulq::cmn::CheckReadableFile(descriptorPath);
     ulq::cmn::utils::TryToOpenFile(descriptorPath);
     const std::optional<std::string> text = ulq::cmn::ReadFileBytes(descriptorPath);
     TiXmlDocument document;

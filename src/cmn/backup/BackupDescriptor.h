@@ -13,7 +13,8 @@ namespace cmn {
 
 // The descriptor's Backup/Version, or 0 when the path is not named "icloud_synced.xml" (in any
 // case), the document does not parse, or the version is missing or not an integer.
-// Throws ulq::cmn::FileSystemException "Could not open file." for a descriptor it cannot open.
+// Throws ulq::cmn::FileSystemException "Could not open file." for a descriptor it cannot open, and
+// the refusals of ulq::cmn::CheckReadableFile for one that is no regular file or far too large.
 int GetBackupVersion(const boost::filesystem::path& descriptorPath);
 
 // True when `version` >= 1, 1 <= `required` <= 6 and `required` <= `version`.

@@ -3,6 +3,7 @@
 #include "BackupDescriptor.h"
 #include "DescriptorText.h"
 
+#include "cmn/FileChecks.h"
 #include "cmn/FileErrorTexts.h"
 #include "cmn/FileOperations.h"
 #include "cmn/LongPath.h"
@@ -26,15 +27,25 @@ using ulq::cmn::utils::details::ThrowFileError;
 namespace {
 
 [[noreturn]] void ThrowDatabaseNotFound(const ::cmn::SourceLocation& location, const fs::path& descriptorPath,
-                                        const std::string& categoryName, const std::string& detail)
+                                        const std::string& categoryName, const FileErrorTexts& detail = {})
 {
     ThrowFileError(location,
                    FileErrorTexts()
                        .Translatable(QT_TRANSLATE_NOOP("cmn", "Can't find database for "))
                        .Verbatim(categoryName)
                        .Translatable(QT_TRANSLATE_NOOP("cmn", " plugin in backup: "))
-                       .LogOnly(ulq::cmn::utils::PathToUtf8(descriptorPath) + detail),
+                       .LogOnly(ulq::cmn::utils::PathToUtf8(descriptorPath) + ": ")
+                       .Append(detail),
                    descriptorPath);
+}
+
+// The copy failed for want of space, whatever error the system gave: once the partial copy is
+// gone, the folder cannot hold the database.
+bool IsShortOfSpace(const fs::path& folder, const fs::path& database)
+{
+    boost::system::error_code error;
+    const std::uintmax_t size = fs::file_size(database, error);
+    return !error && !ulq::cmn::utils::CheckDiskFreeSpace(folder, size, false);
 }
 
 } // namespace
@@ -64,7 +75,7 @@ fs::path ResolveICloudSyncedDb(const fs::path& descriptorPath, const std::string
 {
     const fs::path database = ResolveICloudSyncedCategory(descriptorPath, categoryName, "Database");
     if (database.empty())
-        ThrowDatabaseNotFound(CMN_SOURCE_LOCATION, descriptorPath, categoryName, {});
+        ThrowDatabaseNotFound(CMN_SOURCE_LOCATION, descriptorPath, categoryName);
     const fs::path longDatabase = ulq::cmn::utils::ApplyLongPathForm(database);
     if (!makeCopy)
         return longDatabase;
@@ -79,7 +90,9 @@ fs::path ResolveICloudSyncedDb(const fs::path& descriptorPath, const std::string
     // Copying a device or a pipe that the entry names would never end.
     if (!fs::is_regular_file(status)) {
         ThrowDatabaseNotFound(CMN_SOURCE_LOCATION, descriptorPath, categoryName,
-                              ". Not a regular file: " + ulq::cmn::utils::PathToUtf8(database));
+                              FileErrorTexts()
+                                  .Verbatim(ulq::cmn::utils::PathToUtf8(database))
+                                  .Translatable(QT_TRANSLATE_NOOP("cmn", " is not a regular file.")));
     }
     ulq::cmn::utils::CreateDirectoryImpl(copy.parent_path());
     try {
@@ -87,6 +100,11 @@ fs::path ResolveICloudSyncedDb(const fs::path& descriptorPath, const std::string
     } catch (...) {
         // A copy cut short, by a full disk for one, is nobody's to delete but ours.
         fs::remove(copy, error);
+        if (IsShortOfSpace(copy.parent_path(), longDatabase)) {
+            throw ulq::cmn::FileSystemCriticalException(CMN_SOURCE_LOCATION,
+                                                        ulq::cmn::utils::GetTempFolderFullMessage(),
+                                                        ulq::cmn::utils::PathToQString(copy.parent_path()).toStdWString());
+        }
         throw;
     }
     // The copy takes the permissions of the evidence, often read-only; the holder that deletes

@@ -17,7 +17,9 @@ boost::filesystem::path ResolveICloudSyncedCategory(const boost::filesystem::pat
 // fresh path in the process temporary folder and that path is returned instead; the caller owns
 // the copy (wrap it in ulq::cmn::TempFileWrapper). A missing database is not copied; an entry
 // naming something other than a regular file throws ulq::cmn::FileSystemException "Can't find
-// database for <category> plugin in backup: ". The backup itself is only ever read.
+// database for <category> plugin in backup: <database> is not a regular file.", and a copy that
+// the temporary folder has no room for throws ulq::cmn::FileSystemCriticalException "Not enough
+// free space in temporary folder: <folder>". The backup itself is only ever read.
 boost::filesystem::path ResolveICloudSyncedDb(const boost::filesystem::path& descriptorPath,
                                               const std::string& categoryName, bool makeCopy);
 

@@ -31,4 +31,8 @@ boost::filesystem::path ExecutablePath();
 // The C runtime's open of a wide path; null on failure.
 std::FILE* OpenFile(const boost::filesystem::path& path, const wchar_t* mode);
 
+// Has the system put what was written to the open file on disk; true for a file that cannot be
+// synchronised because it is no disk file (a terminal, a pipe).
+bool SyncToDisk(int fileDescriptor);
+
 } // namespace cmn::platform

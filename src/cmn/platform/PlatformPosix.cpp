@@ -2,6 +2,7 @@
 
 #include <boost/filesystem/operations.hpp>
 
+#include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
@@ -62,6 +63,11 @@ std::FILE* OpenFile(const boost::filesystem::path& path, const wchar_t* mode)
     for (const wchar_t* letter = mode; letter && *letter; ++letter)
         narrowMode.push_back(static_cast<char>(*letter));
     return std::fopen(path.c_str(), narrowMode.c_str());
+}
+
+bool SyncToDisk(int fileDescriptor)
+{
+    return ::fsync(fileDescriptor) == 0 || errno == EINVAL;
 }
 
 } // namespace cmn::platform

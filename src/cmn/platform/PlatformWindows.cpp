@@ -5,7 +5,10 @@
 #include <iterator>
 #include <vector>
 
+#include <io.h>
 #include <windows.h>
+
+#include <cerrno>
 
 namespace cmn::platform {
 
@@ -68,6 +71,11 @@ boost::filesystem::path ExecutablePath()
 std::FILE* OpenFile(const boost::filesystem::path& path, const wchar_t* mode)
 {
     return _wfopen(path.c_str(), mode);
+}
+
+bool SyncToDisk(int fileDescriptor)
+{
+    return _commit(fileDescriptor) == 0 || errno == EBADF;
 }
 
 } // namespace cmn::platform

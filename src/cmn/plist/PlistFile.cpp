@@ -24,13 +24,18 @@ namespace {
 // Why the file could not be loaded; none when `document` holds it.
 std::optional<std::string> LoadPlist(const boost::filesystem::path& path, TiXmlDocument& document)
 {
+    try {
+        CheckReadableFile(path);
+    } catch (const ::cmn::BaseException& refused) {
+        return refused.GetLogText();
+    }
     boost::filesystem::ifstream stream(utils::ApplyLongPathForm(path), std::ios::binary);
     if (!stream)
         return std::string("the file cannot be opened");
     const bool isBinary = IsBinaryPlist(stream);
     const std::optional<std::string> bytes = ReadStreamBytes(stream);
     if (!bytes)
-        return std::string("the file cannot be read");
+        return std::string("the file cannot be read whole");
     if (isBinary) {
         const int result = LoadBinaryPlist(&document, bytes->data(), bytes->size());
         if (result != 0)

@@ -629,5 +629,29 @@
         <source>Dates:</source>
         <translation>Даты:</translation>
     </message>
+    <message>
+        <source>The database %1 that the backup names lies outside the backup folder %2.</source>
+        <translation>База данных %1, указанная в резервной копии, находится вне папки резервной копии %2.</translation>
+    </message>
+    <message>
+        <source>%1 lies inside the opened backup %2, which is evidence and is never written. Choose a place outside it.</source>
+        <translation>%1 находится внутри открытой резервной копии %2, которая является доказательством и никогда не изменяется. Выберите место вне ее.</translation>
+    </message>
+    <message>
+        <source>%1 is %2, a file of the opened backup, which is evidence and is never written. Choose another file.</source>
+        <translation>%1 — это %2, файл открытой резервной копии, которая является доказательством и никогда не изменяется. Выберите другой файл.</translation>
+    </message>
+    <message>
+        <source> is not a regular file.</source>
+        <translation> не является обычным файлом.</translation>
+    </message>
+    <message>
+        <source>Not a regular file: </source>
+        <translation>Не является обычным файлом: </translation>
+    </message>
+    <message>
+        <source>File is too large to be read: </source>
+        <translation>Файл слишком велик для чтения: </translation>
+    </message>
 </context>
 </TS>
