@@ -64,6 +64,14 @@ public:
 
     uint GetMatchesCount() override { return CountAllMatches(); }
 
+    uint CountRowMatches(int row) override
+    {
+        uint total = 0;
+        if (m_data != nullptr && !m_searchText.isEmpty() && row >= 0 && static_cast<std::size_t>(row) < m_data->size())
+            CountMatches(row, total);
+        return total;
+    }
+
     void SetTimeZone(const QTimeZone& zone) override { m_timeZone = zone; }
 
     void SetFlag(bool /*flag*/) override {}

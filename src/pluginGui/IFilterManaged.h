@@ -16,6 +16,8 @@ public:
     // Search-text occurrences over all accepted rows.
     virtual uint CountAllMatches() = 0;
     virtual uint GetMatchesCount() = 0;
+    // Search-text occurrences in the record at row (of the filtered data); 0 for a rejected row.
+    virtual uint CountRowMatches(int row) = 0;
     // The zone in which record dates are compared with the date filter.
     virtual void SetTimeZone(const QTimeZone& zone) = 0;
     // A switch a concrete filter may react to.

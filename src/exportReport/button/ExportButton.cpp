@@ -6,6 +6,7 @@
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -61,7 +62,23 @@ void ExportButton::paintEvent(QPaintEvent* event)
 
 void ExportButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() == Qt::LeftButton)
+        OpenMenu();
+}
+
+void ExportButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: OpenMenu(); break;
+    default: QToolButton::keyPressEvent(event); break;
+    }
+}
+
+void ExportButton::OpenMenu()
+{
+    if (!isEnabled())
         return;
     if (m_backupDownloading) {
         emit DownloadInProgressExportTry();
