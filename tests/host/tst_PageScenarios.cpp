@@ -258,6 +258,7 @@ private slots:
             const QCursor* cursor = QGuiApplication::overrideCursor();
             cursorsWhileSorting << (cursor ? cursor->shape() : Qt::ArrowCursor);
         });
+        QTRY_VERIFY(!QGuiApplication::overrideCursor());
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
         QCOMPARE(header->sortIndicatorSection(), 1);
