@@ -2,10 +2,11 @@
 
 #include "ToolbarBase.h"
 
+#include "viewers/gui/FocusFrame.h"
+
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace pluginGui {
 
@@ -88,11 +89,7 @@ void ClickableLabelBase::keyPressEvent(QKeyEvent* event)
 void ClickableLabelBase::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    viewers::gui::PaintFocusFrame(this);
 }
 
 void ClickableLabelBase::enterEvent(QEvent*)

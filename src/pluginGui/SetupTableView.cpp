@@ -58,6 +58,8 @@ void SetupTableView(QTableView* view)
     view->setFrameStyle(0);
     view->setSortingEnabled(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control instead of walking its cells.
+    view->setTabKeyNavigation(false);
 
     ApplyStyle(StyleGroup::AbstractScrollArea, StyleClass::padding_right_small, view);
     ApplyStyle(StyleGroup::AbstractScrollArea, StyleClass::padding_bottom_small, view);

@@ -3,6 +3,7 @@
 #include "ExportSaveMenu.h"
 
 #include "CryptLog/log/Log.h"
+#include "viewers/gui/FocusFrame.h"
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QCoreApplication>
@@ -58,6 +59,8 @@ void ExportButton::paintEvent(QPaintEvent* event)
     const QMargins margins = contentsMargins();
     painter.drawText(QPoint(rect().left() + margins.left(), rect().bottom() - margins.bottom()),
                      QCoreApplication::translate("cmn", "Export..."));
+    painter.end();
+    viewers::gui::PaintFocusFrame(this, Qt::white);
 }
 
 void ExportButton::mousePressEvent(QMouseEvent* event)
