@@ -95,9 +95,13 @@ void FilterStateWidget::ShowHiddenFilterWidget()
     KeepOpenSize();
     m_expanded->hide();
     m_collapsed->show();
-    // The strip takes no more room than it needs, however the page's other columns grow or shrink.
+    // The strip takes no more room than it needs, however the page's other columns grow or
+    // shrink; it stays where the slid-out panel left it in view, at the anchor.
     PanelLayout()->invalidate();
-    setFixedWidth(PanelLayout()->sizeHint().width());
+    const int stripWidth = PanelLayout()->sizeHint().width();
+    const QRect slid = geometry();
+    setFixedWidth(stripWidth);
+    setGeometry(m_leftAnchored ? slid.right() + 1 - stripWidth : slid.left(), slid.top(), stripWidth, slid.height());
 }
 
 void FilterStateWidget::OnShowFilterClicked()
@@ -129,6 +133,7 @@ void FilterStateWidget::OnHideFilterClicked()
     KeepOpenSize();
     m_hiding = true;
     const QRect open = geometry();
+    m_openWidth = open.width();
     m_animation->stop();
     m_animation->setStartValue(open);
     m_animation->setEndValue(SlidOutGeometry(open));
@@ -275,7 +280,7 @@ void FilterStateWidget::ShowFilterIcon(bool active)
 
 QRect FilterStateWidget::OpenGeometry() const
 {
-    const int openWidth = qBound(minimumWidth(), sizeHint().width(), maximumWidth());
+    const int openWidth = m_openWidth > 0 ? m_openWidth : width();
     const QRect current = geometry();
     const int left = m_leftAnchored ? current.left() : current.right() + 1 - openWidth;
     return QRect(left, current.top(), openWidth, current.height());

@@ -81,7 +81,7 @@ private:
     void ShowFilterIcon(bool active);
     // The geometry with only the strip next to the anchor left in view.
     QRect SlidOutGeometry(const QRect& open) const;
-    // The open panel's place, where the layout puts it once the limits are restored.
+    // The open panel's place beside the anchor, as wide as it was before the hide.
     QRect OpenGeometry() const;
 
     bool m_leftAnchored;
@@ -97,6 +97,7 @@ private:
     QFrame* m_switchFrame = nullptr;
     QPropertyAnimation* m_animation;
     std::optional<SizeLimits> m_openSize;
+    int m_openWidth = 0;
     bool m_hiding = false;
 };
 
