@@ -100,6 +100,7 @@ AppleMapsWidget::AppleMapsWidget(IAppleMapsPresenter* presenter)
             &AppleMapsWidget::OnFilterContextChanged);
 
     m_filterPanel = new pluginGui::FilterStateWidgetResizeable(this, true, 340, 210);
+    m_filterPanel->setObjectName(QStringLiteral("filterPanel"));
     m_filterPanel->SetFilterWidget(m_stackedFilter);
     m_stackedFilter->SetStateWidget(m_filterPanel);
     m_searchEdit = new pluginGui::SearchFilterEditWidget(this, QString());
@@ -301,9 +302,11 @@ void AppleMapsWidget::OnSearchTag(QString searchTag)
 
 void AppleMapsWidget::ConnectSearchResults(AppleMapsCategoryTableViewBase* view)
 {
+    // The table filters first: the count moves the search box to match 1, whose row must be
+    // looked up among the rows the new search shows.
+    connect(view, &AppleMapsCategoryTableViewBase::SearchFilterFinished, this, &AppleMapsWidget::OnSearchFinished);
     connect(view, &AppleMapsCategoryTableViewBase::SearchFilterFinished, m_searchEdit,
             &pluginGui::SearchFilterEditWidget::OnCountTag);
-    connect(view, &AppleMapsCategoryTableViewBase::SearchFilterFinished, this, &AppleMapsWidget::OnSearchFinished);
 }
 
 void AppleMapsWidget::DisconnectSearchResults(AppleMapsCategoryTableViewBase* view)
