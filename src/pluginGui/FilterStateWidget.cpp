@@ -109,13 +109,14 @@ void FilterStateWidget::OnShowFilterClicked()
     m_hiding = false;
     m_collapsed->hide();
     m_expanded->show();
+    const int openWidth = m_openSize ? m_openSize->width : width();
     if (m_openSize) {
         setMinimumWidth(m_openSize->minimumWidth);
         setMaximumWidth(m_openSize->maximumWidth);
         setSizePolicy(m_openSize->policy);
         m_openSize.reset();
     }
-    const QRect open = OpenGeometry();
+    const QRect open = OpenGeometry(openWidth);
     m_animation->stop();
     m_animation->setStartValue(SlidOutGeometry(open));
     m_animation->setEndValue(open);
@@ -133,7 +134,6 @@ void FilterStateWidget::OnHideFilterClicked()
     KeepOpenSize();
     m_hiding = true;
     const QRect open = geometry();
-    m_openWidth = open.width();
     m_animation->stop();
     m_animation->setStartValue(open);
     m_animation->setEndValue(SlidOutGeometry(open));
@@ -187,7 +187,7 @@ void FilterStateWidget::SetAnimationDuration(int milliseconds)
 void FilterStateWidget::KeepOpenSize()
 {
     if (!m_openSize && m_expanded->isVisibleTo(this))
-        m_openSize = SizeLimits{minimumWidth(), maximumWidth(), sizePolicy()};
+        m_openSize = SizeLimits{width(), minimumWidth(), maximumWidth(), sizePolicy()};
 }
 
 void FilterStateWidget::OnAnimationFinished()
@@ -278,9 +278,8 @@ void FilterStateWidget::ShowFilterIcon(bool active)
     m_filterIcon = icon;
 }
 
-QRect FilterStateWidget::OpenGeometry() const
+QRect FilterStateWidget::OpenGeometry(int openWidth) const
 {
-    const int openWidth = m_openWidth > 0 ? m_openWidth : width();
     const QRect current = geometry();
     const int left = m_leftAnchored ? current.left() : current.right() + 1 - openWidth;
     return QRect(left, current.top(), openWidth, current.height());

@@ -62,8 +62,8 @@ protected:
     // The row of the collapsed and the expanded part.
     QBoxLayout* PanelLayout() const;
     void SetAnimationDuration(int milliseconds);
-    // Remembers the open panel's width limits and size policy, which showing it again restores,
-    // whatever a hide changes meanwhile. Only the first call of a hide counts.
+    // Remembers the open panel's width, width limits and size policy, which showing it again
+    // restores, whatever a hide changes meanwhile. Only the first call of a hide counts.
     void KeepOpenSize();
 
 private slots:
@@ -71,6 +71,7 @@ private slots:
 
 private:
     struct SizeLimits {
+        int width;
         int minimumWidth;
         int maximumWidth;
         QSizePolicy policy;
@@ -81,8 +82,8 @@ private:
     void ShowFilterIcon(bool active);
     // The geometry with only the strip next to the anchor left in view.
     QRect SlidOutGeometry(const QRect& open) const;
-    // The open panel's place beside the anchor, as wide as it was before the hide.
-    QRect OpenGeometry() const;
+    // The open panel's place beside the anchor.
+    QRect OpenGeometry(int openWidth) const;
 
     bool m_leftAnchored;
     // Set while the collapsed part is built.
@@ -97,7 +98,6 @@ private:
     QFrame* m_switchFrame = nullptr;
     QPropertyAnimation* m_animation;
     std::optional<SizeLimits> m_openSize;
-    int m_openWidth = 0;
     bool m_hiding = false;
 };
 
