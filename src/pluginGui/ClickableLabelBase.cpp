@@ -2,7 +2,10 @@
 
 #include "ToolbarBase.h"
 
+#include "viewers/gui/FocusFrame.h"
+
 #include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace pluginGui {
@@ -29,6 +32,8 @@ void ClickableLabelBase::SetToolbar(ToolbarBase* toolbar)
     m_toolbar = toolbar;
     if (m_toolbar)
         connect(m_toolbar, &ToolbarBase::ActivateCategory, this, &ClickableLabelBase::OnActivateCategory);
+    // Tab reaches the buttons of the categories one can switch to; a click leaves the focus where it is.
+    setFocusPolicy(IsEnabled() ? Qt::TabFocus : Qt::NoFocus);
     UpdateView(m_category, m_isActive);
 }
 
@@ -59,10 +64,32 @@ void ClickableLabelBase::OnActivateCategory(int categoryToActivate)
         Deactivate();
 }
 
+void ClickableLabelBase::Press()
+{
+    if (IsEnabled())
+        emit CategoryChanged(m_category);
+}
+
 void ClickableLabelBase::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && IsEnabled())
-        emit CategoryChanged(m_category);
+    if (event->button() == Qt::LeftButton)
+        Press();
+}
+
+void ClickableLabelBase::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Press(); break;
+    default: QLabel::keyPressEvent(event); break;
+    }
+}
+
+void ClickableLabelBase::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    viewers::gui::PaintFocusFrame(this);
 }
 
 void ClickableLabelBase::enterEvent(QEvent*)

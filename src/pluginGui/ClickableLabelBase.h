@@ -26,6 +26,8 @@ public:
     virtual bool IsEnabled() const;
     virtual void Activate();
     virtual void Deactivate();
+    // What a left click or Space on the focused button does: asks for its category when enabled.
+    void Press();
 
 signals:
     void CategoryChanged(int category);
@@ -35,6 +37,8 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

@@ -41,6 +41,8 @@ DateFilterWidget::DateFilterWidget(QWidget* parent)
     layout->addWidget(m_untilEditor, 2, 1);
     layout->setColumnStretch(1, 1);
 
+    m_fromEditor->setObjectName(QStringLiteral("dateFrom"));
+    m_untilEditor->setObjectName(QStringLiteral("dateUntil"));
     for (viewers::gui::DateEditStyleWidget* editor : {m_fromEditor, m_untilEditor}) {
         editor->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         editor->setEnabled(false);

@@ -1,11 +1,15 @@
 #include "FilterStateWidget.h"
 
+#include "TabOrder.h"
+
 #include "pluginQml/FilterSwitcher.h"
 #include "viewers/gui/IconButton.h"
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QCoreApplication>
+#include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -71,6 +75,8 @@ void FilterStateWidget::SetFilterWidget(QWidget* filterWidget)
 {
     filterWidget->setParent(m_expanded);
     m_controlsLayout->addWidget(filterWidget);
+    // Reparenting puts the controls at the end of the focus chain: they come after the title row.
+    ChainTabOrder(QList<QWidget*>{m_showButton, m_hideButton, m_switch} + TabStopsWithin(filterWidget));
 }
 
 void FilterStateWidget::SetSwitchState(int state)
@@ -86,8 +92,16 @@ void FilterStateWidget::OnFilterStateChanged(bool isDisabled)
 
 void FilterStateWidget::ShowHiddenFilterWidget()
 {
+    KeepOpenSize();
     m_expanded->hide();
     m_collapsed->show();
+    // The strip takes no more room than it needs, however the page's other columns grow or
+    // shrink; it stays where the slid-out panel left it in view, at the anchor.
+    PanelLayout()->invalidate();
+    const int stripWidth = PanelLayout()->sizeHint().width();
+    const QRect slid = geometry();
+    setFixedWidth(stripWidth);
+    setGeometry(m_leftAnchored ? slid.right() + 1 - stripWidth : slid.left(), slid.top(), stripWidth, slid.height());
 }
 
 void FilterStateWidget::OnShowFilterClicked()
@@ -95,7 +109,14 @@ void FilterStateWidget::OnShowFilterClicked()
     m_hiding = false;
     m_collapsed->hide();
     m_expanded->show();
-    const QRect open = m_openGeometry.isValid() ? m_openGeometry : geometry();
+    const int openWidth = m_openSize ? m_openSize->width : width();
+    if (m_openSize) {
+        setMinimumWidth(m_openSize->minimumWidth);
+        setMaximumWidth(m_openSize->maximumWidth);
+        setSizePolicy(m_openSize->policy);
+        m_openSize.reset();
+    }
+    const QRect open = OpenGeometry(openWidth);
     m_animation->stop();
     m_animation->setStartValue(SlidOutGeometry(open));
     m_animation->setEndValue(open);
@@ -110,16 +131,30 @@ void FilterStateWidget::OnFilterSwitchStateChanged(int state)
 
 void FilterStateWidget::OnHideFilterClicked()
 {
+    KeepOpenSize();
     m_hiding = true;
-    m_openGeometry = geometry();
+    const QRect open = geometry();
     m_animation->stop();
-    m_animation->setStartValue(m_openGeometry);
-    m_animation->setEndValue(SlidOutGeometry(m_openGeometry));
+    m_animation->setStartValue(open);
+    m_animation->setEndValue(SlidOutGeometry(open));
     m_animation->start();
 }
 
 bool FilterStateWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_switch && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        m_switchFrame->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
+    if (watched == m_switch && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int state = m_switch->IsChecked() ? Qt::Checked : Qt::Unchecked;
+            if (isSignalConnected(QMetaMethod::fromSignal(&FilterStateWidget::FilterSwitchClicked)))
+                emit FilterSwitchClicked(state);
+            else
+                SetSwitchState(state == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            return true;
+        }
+    }
     // The page owns the decision: while it listens, a click only asks it.
     const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (watched == m_switch && press && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
@@ -149,6 +184,12 @@ void FilterStateWidget::SetAnimationDuration(int milliseconds)
     m_animation->setDuration(milliseconds);
 }
 
+void FilterStateWidget::KeepOpenSize()
+{
+    if (!m_openSize && m_expanded->isVisibleTo(this))
+        m_openSize = SizeLimits{width(), minimumWidth(), maximumWidth(), sizePolicy()};
+}
+
 void FilterStateWidget::OnAnimationFinished()
 {
     if (m_hiding)
@@ -163,18 +204,28 @@ QWidget* FilterStateWidget::CreateHeader(int spacerHeight)
     ApplyStyle(StyleGroup::Widget, StyleClass::background_gray_light, row);
 
     m_filterIcon = CreateIconButton(row, FilterIconPath(false), IconSize);
+    // A picture of the state, not a control.
+    m_filterIcon->setFocusPolicy(Qt::NoFocus);
     auto* title = new QLabel(QCoreApplication::translate("FilterStateWidget", "Filter"), row);
     for (const int styleClass : {StyleClass::font_post_small, StyleClass::foreground_gray_pre_middle})
         ApplyStyle(StyleGroup::Label, styleClass, title);
     m_hideButton = new QPushButton(QCoreApplication::translate("FilterStateWidget", "Hide"), row);
+    m_hideButton->setObjectName(QStringLiteral("btnHide"));
     m_hideButton->setCursor(Qt::PointingHandCursor);
     for (const int styleClass : {StyleClass::hyper_link, StyleClass::foreground_orange, StyleClass::border_bottom_dashed,
                                  StyleClass::border_bottom_width_1})
         ApplyStyle(StyleGroup::Button, styleClass, m_hideButton);
-    m_switch = new pluginQml::FilterSwitcher(row);
+    m_switchFrame = new QFrame(row);
+    m_switchFrame->setFrameShadow(QFrame::Plain);
+    m_switch = new pluginQml::FilterSwitcher(m_switchFrame);
+    m_switch->setObjectName(QStringLiteral("filterSwitch"));
     m_switch->setMaximumSize(SwitchMaximumSize);
     m_switch->setMinimumSize(SwitchMaximumSize);
+    m_switch->setFocusPolicy(Qt::StrongFocus);
     m_switch->installEventFilter(this);
+    auto* frameLayout = new QHBoxLayout(m_switchFrame);
+    frameLayout->setContentsMargins(1, 1, 1, 1);
+    frameLayout->addWidget(m_switch);
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(8, 8, 12, 8);
@@ -183,7 +234,7 @@ QWidget* FilterStateWidget::CreateHeader(int spacerHeight)
     layout->addWidget(title);
     layout->addStretch(1);
     layout->addWidget(m_hideButton);
-    layout->addWidget(m_switch);
+    layout->addWidget(m_switchFrame);
 
     auto* column = new QWidget(m_expanded);
     auto* columnLayout = new QVBoxLayout(column);
@@ -206,6 +257,8 @@ QWidget* FilterStateWidget::CreateCollapsedPart()
     auto* showButton = CreateIconButton(strip, arrow, QSize(6, 12));
     showButton->SetColor(viewers::gui::IconButton::Normal, QColor(0xF7, 0x94, 0x1D));
     showButton->setCursor(Qt::PointingHandCursor);
+    showButton->setObjectName(QStringLiteral("btnShowFilter"));
+    m_showButton = showButton;
     auto* layout = new QVBoxLayout(strip);
     // Level with the title row's icons.
     layout->setContentsMargins(0, 9, 0, 0);
@@ -219,9 +272,17 @@ void FilterStateWidget::ShowFilterIcon(bool active)
 {
     // An icon button keeps the picture it was built with.
     viewers::gui::IconButton* icon = CreateIconButton(m_filterIcon->parentWidget(), FilterIconPath(active), IconSize);
+    icon->setFocusPolicy(Qt::NoFocus);
     delete m_filterIcon->parentWidget()->layout()->replaceWidget(m_filterIcon, icon);
     delete m_filterIcon;
     m_filterIcon = icon;
+}
+
+QRect FilterStateWidget::OpenGeometry(int openWidth) const
+{
+    const QRect current = geometry();
+    const int left = m_leftAnchored ? current.left() : current.right() + 1 - openWidth;
+    return QRect(left, current.top(), openWidth, current.height());
 }
 
 QRect FilterStateWidget::SlidOutGeometry(const QRect& open) const

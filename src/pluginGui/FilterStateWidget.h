@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QRect>
+#include <QSizePolicy>
 #include <QWidget>
 
+#include <optional>
+
 class QBoxLayout;
+class QFrame;
 class QPropertyAnimation;
 class QPushButton;
 class QVBoxLayout;
@@ -58,26 +62,42 @@ protected:
     // The row of the collapsed and the expanded part.
     QBoxLayout* PanelLayout() const;
     void SetAnimationDuration(int milliseconds);
+    // Remembers the open panel's width, width limits and size policy, which showing it again
+    // restores, whatever a hide changes meanwhile. Only the first call of a hide counts.
+    void KeepOpenSize();
 
 private slots:
     void OnAnimationFinished();
 
 private:
+    struct SizeLimits {
+        int width;
+        int minimumWidth;
+        int maximumWidth;
+        QSizePolicy policy;
+    };
+
     QWidget* CreateHeader(int spacerHeight);
     QWidget* CreateCollapsedPart();
     void ShowFilterIcon(bool active);
     // The geometry with only the strip next to the anchor left in view.
     QRect SlidOutGeometry(const QRect& open) const;
+    // The open panel's place beside the anchor.
+    QRect OpenGeometry(int openWidth) const;
 
     bool m_leftAnchored;
+    // Set while the collapsed part is built.
+    QWidget* m_showButton = nullptr;
     QWidget* m_expanded;
     QVBoxLayout* m_controlsLayout = nullptr;
     QPushButton* m_hideButton = nullptr;
     viewers::gui::IconButton* m_filterIcon = nullptr;
     pluginQml::FilterSwitcher* m_switch = nullptr;
     QWidget* m_collapsed;
+    // Outlines the switch while it has the keyboard.
+    QFrame* m_switchFrame = nullptr;
     QPropertyAnimation* m_animation;
-    QRect m_openGeometry;
+    std::optional<SizeLimits> m_openSize;
     bool m_hiding = false;
 };
 

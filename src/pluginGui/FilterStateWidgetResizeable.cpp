@@ -31,6 +31,7 @@ FilterStateWidgetResizeable::FilterStateWidgetResizeable(QWidget* parent, bool l
 
 void FilterStateWidgetResizeable::OnHideFilterClicked()
 {
+    KeepOpenSize();
     setMinimumWidth(0);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     FilterStateWidget::OnHideFilterClicked();

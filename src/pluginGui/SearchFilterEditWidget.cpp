@@ -12,6 +12,7 @@
 #include <QMovie>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <exception>
@@ -83,15 +84,22 @@ SearchFilterEditWidget::SearchFilterEditWidget(QWidget* parent, const QString& p
     ApplyStyles();
 
     m_timer->setInterval(SearchPauseMs);
+    m_timer->setSingleShot(true);
     // Queued, so that a pause ends through the event loop after the keystrokes already posted.
-    connect(m_timer, &QTimer::timeout, this, &SearchFilterEditWidget::OnTimerExpired, Qt::QueuedConnection);
-    connect(m_leSearch, &QLineEdit::returnPressed, this, &SearchFilterEditWidget::OnTimerExpired);
+    connect(m_timer, &QTimer::timeout, this, &SearchFilterEditWidget::OnPauseEnded, Qt::QueuedConnection);
+    connect(m_leSearch, &QLineEdit::returnPressed, this, &SearchFilterEditWidget::OnReturnPressed);
     connect(m_leSearch, &QLineEdit::returnPressed, this, &SearchFilterEditWidget::ReturnPressed);
     connect(m_leSearch, &QLineEdit::textChanged, this, &SearchFilterEditWidget::on_leSearch_textChanged);
     connect(m_btnClear, &QPushButton::clicked, this, &SearchFilterEditWidget::on_btnClear_clicked);
     connect(m_btnPrev, &QPushButton::clicked, this, &SearchFilterEditWidget::on_btnPrev_clicked);
     connect(m_btnNext, &QPushButton::clicked, this, &SearchFilterEditWidget::on_btnNext_clicked);
     connect(m_waitAnimation, &QMovie::frameChanged, this, &SearchFilterEditWidget::OnWaitAnimationFrameChanged);
+    auto* clearShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), m_leSearch, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(clearShortcut, &QShortcut::activated, this, [this] {
+        if (!m_leSearch->text().isEmpty())
+            on_btnClear_clicked();
+    });
+    setFocusProxy(m_leSearch);
 
     setFixedHeight(FormHeight);
     ShowStatePicture();
@@ -101,6 +109,12 @@ SearchFilterEditWidget::SearchFilterEditWidget(QWidget* parent, const QString& p
 QString SearchFilterEditWidget::GetSearchText() const
 {
     return m_leSearch->text();
+}
+
+void SearchFilterEditWidget::FocusSearchLine()
+{
+    m_leSearch->setFocus(Qt::ShortcutFocusReason);
+    m_leSearch->selectAll();
 }
 
 void SearchFilterEditWidget::SetCountSuffix(const QString& suffix)
@@ -154,6 +168,18 @@ void SearchFilterEditWidget::OnSearchStateChanged(bool isStarted)
         m_btnClear->setIcon(m_clearIcon);
         m_btnClear->setIconSize(ClearIconSize);
     }
+}
+
+void SearchFilterEditWidget::OnNextMatch()
+{
+    if (m_movingCount > 0)
+        ProcessArrowClick(false);
+}
+
+void SearchFilterEditWidget::OnPreviousMatch()
+{
+    if (m_movingCount > 0)
+        ProcessArrowClick(true);
 }
 
 void SearchFilterEditWidget::paintEvent(QPaintEvent* event)
@@ -215,11 +241,31 @@ void SearchFilterEditWidget::OnTimerExpired()
         m_movingCount = 0;
         m_searching = true;
         const QString text = m_leSearch->text();
+        m_searchedText = text;
         emit SearchTag(text);
         emit CountTag(text);
     } catch (const std::exception& exception) {
         LOG_ERROR << exception.what();
     }
+}
+
+void SearchFilterEditWidget::OnPauseEnded()
+{
+    // A keystroke that came after the timeout was posted has started a new pause: its search
+    // replaces this one.
+    if (!m_timer->isActive())
+        OnTimerExpired();
+}
+
+void SearchFilterEditWidget::OnReturnPressed()
+{
+    // Return on the text already searched steps to the next match, as the arrow does; on a new
+    // text it searches at once.
+    const bool textSearched = !m_searching && !m_timer->isActive() && m_leSearch->text() == m_searchedText;
+    if (textSearched && m_movingCount > 0)
+        ProcessArrowClick(false);
+    else
+        OnTimerExpired();
 }
 
 void SearchFilterEditWidget::OnWaitAnimationFrameChanged()

@@ -33,6 +33,8 @@ public:
                                     bool hideNavigationWhenIdle = false);
 
     QString GetSearchText() const;
+    // Puts the keyboard into the search line with its text selected.
+    void FocusSearchLine();
     // Appended to the "1 of 3" text, such as a "+" for a count that is still growing.
     void SetCountSuffix(const QString& suffix);
     void SetNavigationDisplayed(bool displayed);
@@ -52,6 +54,9 @@ public slots:
     void OnFoundedCount(uint foundedTagsCount, uint maxMovingCount);
     // Shows a wait animation in place of the clear icon while a long search runs.
     void OnSearchStateChanged(bool isStarted);
+    // The next or previous match, as the arrows step; nothing without matches.
+    void OnNextMatch();
+    void OnPreviousMatch();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +68,8 @@ private slots:
     void on_leSearch_textChanged(const QString& text);
     void OnTimerExpired();
     void OnWaitAnimationFrameChanged();
+    void OnPauseEnded();
+    void OnReturnPressed();
 
 private:
     enum State { Idle = 0, Found = 1, NotFound = 2, StateCount };
@@ -81,6 +88,8 @@ private:
     bool m_hideNavigationWhenIdle;
     bool m_navigationDisplayed = false;
     bool m_searching = false;
+    // The text of the last search sent, whose matches the arrows step through.
+    QString m_searchedText;
     QTimer* m_timer;
     std::array<QPixmap, StateCount> m_statePictures;
     QString m_countSuffix;

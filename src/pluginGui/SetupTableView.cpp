@@ -13,6 +13,7 @@ namespace {
 
 constexpr int HeaderHeight = 24;
 constexpr char GridColor[] = "#f1f1f2";
+constexpr char SelectionColor[] = "#cfe4f7";
 
 } // namespace
 
@@ -44,13 +45,21 @@ void SetupTableView(QTableView* view)
     QPalette palette = view->palette();
     palette.setColor(QPalette::Base, QColor("#ffffff"));
     palette.setColor(QPalette::AlternateBase, QColor(GridColor));
+    // Light enough that the cells' own text and link colours stay readable on selected rows.
+    palette.setColor(QPalette::Highlight, QColor(SelectionColor));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
     view->setPalette(palette);
 
     view->setShowGrid(true);
-    view->setSelectionMode(QAbstractItemView::NoSelection);
+    // Whole rows are selected, by mouse and keyboard, so that an examiner can mark and copy
+    // records; nothing here is edited.
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setFrameStyle(0);
     view->setSortingEnabled(true);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control instead of walking its cells.
+    view->setTabKeyNavigation(false);
 
     ApplyStyle(StyleGroup::AbstractScrollArea, StyleClass::padding_right_small, view);
     ApplyStyle(StyleGroup::AbstractScrollArea, StyleClass::padding_bottom_small, view);

@@ -102,8 +102,8 @@ private slots:
     {
         QTest::addColumn<bool>("leftAnchored");
         QTest::addColumn<int>("hiddenX");
-        // A 200 pixel wide panel at x = 300 keeps 20 pixels in view.
-        QTest::newRow("left-anchored") << true << 300 - 180;
+        // A 200 pixel wide panel at x = 300 keeps 20 pixels in view, on the anchor's side.
+        QTest::newRow("left-anchored") << true << 300;
         QTest::newRow("right-anchored") << false << 300 + 180;
     }
 
@@ -127,7 +127,7 @@ private slots:
                 QTest::mouseClick(button, Qt::LeftButton);
         }
         QTRY_VERIFY(!controls->isVisible());
-        QCOMPARE(bar->geometry(), QRect(hiddenX, 0, 200, 400));
+        QCOMPARE(bar->geometry(), QRect(hiddenX, 0, 20, 400));
 
         bar->OnShowFilterClicked();
         QVERIFY(controls->isVisible());

@@ -60,6 +60,9 @@ private slots:
 
         widget.OnCountTag(2);
         QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(searches.count(), 1);
+        edit->setText(QStringLiteral("abcd"));
+        QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(searches.count(), 2);
     }
 

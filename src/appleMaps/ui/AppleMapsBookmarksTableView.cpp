@@ -22,6 +22,7 @@ AppleMapsBookmarksTableView::AppleMapsBookmarksTableView(QWidget* parent,
               zone);
     SetupColumns();
     CreateDelegates();
+    FitColumnsToContent();
 }
 
 AppleMapsBookmarksTableView::~AppleMapsBookmarksTableView() = default;

@@ -5,12 +5,15 @@
 
 #include "CryptLog/log/Log.h"
 #include "location/ui/LocationDefaultDelegate.h"
+#include "pluginGui/BusyCursor.h"
 #include "pluginGui/DateStatistics.h"
 #include "pluginGui/DelegateActionType.h"
 #include "pluginGui/ElidedSyntaxHighlighter.h"
 #include "pluginGui/IFilterManaged.h"
 #include "pluginGui/InteractiveDelegateBase.h"
+#include "pluginGui/SearchMatchCursor.h"
 #include "pluginGui/SetupTableView.h"
+#include "pluginGui/ShownTableText.h"
 #include "pluginGui/TableQDateTimeDelegateBase.h"
 #include "pluginGui/TableUrlDelegateBase.h"
 #include "pluginGui/TableViewHeader.h"
@@ -19,6 +22,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -30,6 +34,9 @@ namespace appleMaps::ui {
 namespace {
 
 constexpr int StandardColumnWidth = 150;
+// Initial widths grow to fit the content up to this; a longer text is cut and the user widens it.
+constexpr int MaximumFittedColumnWidth = 420;
+constexpr int FittedSampleRows = 50;
 
 } // namespace
 
@@ -41,6 +48,8 @@ AppleMapsCategoryTableViewBase::AppleMapsCategoryTableViewBase(QWidget* parent, 
     , m_filter(filter)
 {
     setHorizontalHeader(new pluginGui::TableViewHeader(this));
+    // Connected before the table's own sorting slot, so that the cursor shows while it sorts.
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [] { pluginGui::ShowBusyCursorUntilIdle(); });
     pluginGui::SetupTableView(this);
     m_highlighter = new pluginGui::ElidedSyntaxHighlighter(this, false);
     m_highlighter->SetEllipsisText(QString(QChar(0x2026)));
@@ -129,6 +138,8 @@ void AppleMapsCategoryTableViewBase::OnSearchTag(QString searchTag)
         auto* filter = dynamic_cast<pluginGui::IFilterManaged*>(m_filter);
         if (filter != nullptr)
             filter->SetSearchText(searchTag);
+        if (m_matchCursor != nullptr)
+            m_matchCursor->Reset();
         const uint count = searchTag.isEmpty() || filter == nullptr ? 0 : filter->GetMatchesCount();
         emit SearchFilterFinished(count);
         viewport()->update();
@@ -136,6 +147,49 @@ void AppleMapsCategoryTableViewBase::OnSearchTag(QString searchTag)
     } catch (const std::exception& error) {
         LOG_ERROR << error.what();
     }
+}
+
+void AppleMapsCategoryTableViewBase::OnMoveToMatch(int matchIndex)
+{
+    try {
+        if (m_matchCursor == nullptr || matchIndex < 1)
+            return;
+        const int row = m_matchCursor->RowOfMatch(static_cast<uint>(matchIndex));
+        if (row < 0)
+            return;
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        const QModelIndex index = model()->index(row, column, rootIndex());
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(index, QAbstractItemView::PositionAtCenter);
+    } catch (const std::exception& error) {
+        LOG_ERROR << error.what();
+    }
+}
+
+void AppleMapsCategoryTableViewBase::OnCopySelectedRows()
+{
+    try {
+        const QString text
+            = pluginGui::SelectedRowsText(*this, [this](const QModelIndex& index) { return ShownText(index); });
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard != nullptr && !text.isEmpty())
+            clipboard->setText(text, QClipboard::Clipboard);
+    } catch (const std::exception& error) {
+        LOG_ERROR << error.what();
+    }
+}
+
+void AppleMapsCategoryTableViewBase::FitColumnsToContent()
+{
+    pluginGui::FitColumnsToContent(
+        *this, [this](const QModelIndex& index) { return ShownText(index); }, FittedSampleRows,
+        MaximumFittedColumnWidth);
+}
+
+QString AppleMapsCategoryTableViewBase::ShownText(const QModelIndex& index) const
+{
+    const auto found = m_delegates.find(index.column());
+    return found != m_delegates.end() ? found->second->GetText(index) : index.data().toString();
 }
 
 void AppleMapsCategoryTableViewBase::SetModels(AppleMapsModelBase* model, AppleMapsSortFilterProxyModelBase* proxy,
@@ -147,6 +201,8 @@ void AppleMapsCategoryTableViewBase::SetModels(AppleMapsModelBase* model, AppleM
         m_proxy = proxy;
         m_proxy->setSourceModel(model);
         setModel(m_proxy);
+        if (auto* filter = dynamic_cast<pluginGui::IFilterManaged*>(m_filter))
+            m_matchCursor = new pluginGui::SearchMatchCursor(m_proxy, filter, this);
         // In the header's indicator order: newest first.
         sortByColumn(0, horizontalHeader()->sortIndicatorOrder());
     }
@@ -191,6 +247,15 @@ void AppleMapsCategoryTableViewBase::InstallDelegates()
 {
     for (const auto& [column, delegate] : m_delegates)
         setItemDelegateForColumn(column, delegate);
+}
+
+void AppleMapsCategoryTableViewBase::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        OnCopySelectedRows();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void AppleMapsCategoryTableViewBase::mouseMoveEvent(QMouseEvent* event)

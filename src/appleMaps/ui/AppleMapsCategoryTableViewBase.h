@@ -19,6 +19,7 @@ namespace pluginGui {
 class ElidedSyntaxHighlighter;
 class InfoBarWidget;
 class InteractiveDelegateBase;
+class SearchMatchCursor;
 class TableQDateTimeDelegateBase;
 class TableUrlDelegateBase;
 } // namespace pluginGui
@@ -62,6 +63,11 @@ signals:
 public slots:
     void OnCopy();
     void OnSearchTag(QString searchTag);
+    // Makes the row that holds the matchIndex-th search match (1-based, in the order shown) the
+    // current one and scrolls to it.
+    void OnMoveToMatch(int matchIndex);
+    // Puts the selected rows on the clipboard as tab-separated lines of the shown texts.
+    void OnCopySelectedRows();
 
 protected:
     // infoBar: the page's, not owned. filter: the record filter of the proxy, not owned, may be null.
@@ -73,6 +79,9 @@ protected:
     virtual void SetupColumns();
     // Builds the delegates, enters them with SetDelegate and ends with InstallDelegates.
     virtual void CreateDelegates() = 0;
+    // Widens the columns to their captions and the first rows' texts; call once the delegates
+    // are installed and the widths of SetupColumns are set (they are the least widths).
+    void FitColumnsToContent();
 
     // Delegates with the arguments all delegates of the view share, taken now (the last row is
     // the proxy's last row at this moment).
@@ -89,6 +98,7 @@ protected:
     void SetDelegate(pluginGui::InteractiveDelegateBase* delegate, std::initializer_list<int> columns);
     void InstallDelegates();
 
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -109,6 +119,8 @@ private:
                                           highlighter, &font(), extra...);
     }
     int ShownRowCount() const;
+    // The text the cell's delegate draws.
+    QString ShownText(const QModelIndex& index) const;
     // Returns whether the menu was shown.
     bool ShowCopyMenu(pluginGui::InteractiveDelegateBase* delegate, const QModelIndex& index, QMouseEvent* event);
 
@@ -120,6 +132,7 @@ private:
     QTimeZone m_timeZone;
     std::map<int, pluginGui::InteractiveDelegateBase*> m_delegates;
     viewers::gui::IFilter* m_filter;
+    pluginGui::SearchMatchCursor* m_matchCursor = nullptr;
 };
 
 } // namespace appleMaps::ui

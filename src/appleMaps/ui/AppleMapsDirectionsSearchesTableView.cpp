@@ -20,6 +20,7 @@ AppleMapsDirectionsSearchesTableView::AppleMapsDirectionsSearchesTableView(
               new AppleMapsDirectionsSearchesSortFilterProxyModel(this, filter), zone);
     SetupColumns();
     CreateDelegates();
+    FitColumnsToContent();
 }
 
 AppleMapsDirectionsSearchesTableView::~AppleMapsDirectionsSearchesTableView() = default;

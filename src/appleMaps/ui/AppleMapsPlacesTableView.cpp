@@ -21,6 +21,7 @@ AppleMapsPlacesTableView::AppleMapsPlacesTableView(QWidget* parent,
               new AppleMapsPlaceDisplaysSortFilterProxyModel(this, filter), zone);
     SetupColumns();
     CreateDelegates();
+    FitColumnsToContent();
 }
 
 AppleMapsPlacesTableView::~AppleMapsPlacesTableView() = default;

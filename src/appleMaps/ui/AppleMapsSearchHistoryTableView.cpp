@@ -18,6 +18,7 @@ AppleMapsSearchHistoryTableView::AppleMapsSearchHistoryTableView(
               new AppleMapsSearchHistorySortFilterProxyModel(this, filter), zone);
     SetupColumns();
     CreateDelegates();
+    FitColumnsToContent();
 }
 
 AppleMapsSearchHistoryTableView::~AppleMapsSearchHistoryTableView() = default;

@@ -19,16 +19,20 @@
 #include "cmn/filter/FilterContext.h"
 #include "cmn/filter/FilterUtils.h"
 #include "exportReport/button/ExportButton.h"
+#include "pluginGui/BusyCursor.h"
+#include "pluginGui/ClickableLabelBase.h"
 #include "pluginGui/FilterStateWidgetResizeable.h"
 #include "pluginGui/InfoBarWidget.h"
 #include "pluginGui/SearchFilterEditWidget.h"
 #include "pluginGui/StackedFilterWidget.h"
+#include "pluginGui/TabOrder.h"
 #include "viewers/gui/NoResultsWidget.h"
 #include "viewers/gui/NotificationMessage.h"
 #include "viewers/gui/NotificationPopupTimerWidget.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -96,6 +100,7 @@ AppleMapsWidget::AppleMapsWidget(IAppleMapsPresenter* presenter)
             &AppleMapsWidget::OnFilterContextChanged);
 
     m_filterPanel = new pluginGui::FilterStateWidgetResizeable(this, true, 340, 210);
+    m_filterPanel->setObjectName(QStringLiteral("filterPanel"));
     m_filterPanel->SetFilterWidget(m_stackedFilter);
     m_stackedFilter->SetStateWidget(m_filterPanel);
     m_searchEdit = new pluginGui::SearchFilterEditWidget(this, QString());
@@ -116,6 +121,9 @@ AppleMapsWidget::AppleMapsWidget(IAppleMapsPresenter* presenter)
             &pluginGui::StackedFilterWidget::OnFilterSwitchStateChanged);
     connect(m_searchEdit, &pluginGui::SearchFilterEditWidget::SearchTag, this, &AppleMapsWidget::OnSearchTag);
     connect(this, &AppleMapsWidget::SearchFilterFinished, m_searchEdit, &pluginGui::SearchFilterEditWidget::OnCountTag);
+    // Stepping through the matches moves the table to the record that holds the match; without
+    // this the arrows would only count.
+    connect(m_searchEdit, &pluginGui::SearchFilterEditWidget::MoveToTag, this, &AppleMapsWidget::OnMoveToMatch);
 
     m_exportButton = new pluginGui::ExportButton(this);
     m_ui->explortButtonPlaceolder->addWidget(m_exportButton);
@@ -129,6 +137,8 @@ AppleMapsWidget::AppleMapsWidget(IAppleMapsPresenter* presenter)
         m_stackedFilter->OnCategoryChanged(category);
         break;
     }
+    CreateShortcuts();
+    ChainTabOrder();
 }
 
 AppleMapsWidget::~AppleMapsWidget() = default;
@@ -172,6 +182,38 @@ void AppleMapsWidget::BuildPages()
         view->SetTimeZone(m_timeZone);
         view->update();
     }
+}
+
+void AppleMapsWidget::CreateShortcuts()
+{
+    const auto bind = [this](const QKeySequence& keys, auto slot) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    bind(QKeySequence::Find, [this] { m_searchEdit->FocusSearchLine(); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::Key_G)})
+        bind(keys, [this] { m_searchEdit->OnNextMatch(); });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT + Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_G)})
+        bind(keys, [this] { m_searchEdit->OnPreviousMatch(); });
+    bind(QKeySequence(Qt::CTRL + Qt::Key_E), [this] { m_exportButton->OpenMenu(); });
+    for (pluginGui::ClickableLabelBase* button : m_toolbar->GetButtons()) {
+        if (button != nullptr)
+            bind(QKeySequence(Qt::CTRL + Qt::Key_1 + button->GetCategory()), [button] { button->Press(); });
+    }
+}
+
+void AppleMapsWidget::ChainTabOrder()
+{
+    // Reading order: the filter panel on the left, then the centre column from top to bottom.
+    QList<QWidget*> stops;
+    for (QWidget* area : std::initializer_list<QWidget*>{m_filterPanel, m_searchEdit, m_toolbar})
+        stops << pluginGui::TabStopsWithin(area);
+    stops << m_exportButton;
+    for (const auto& [category, view] : m_pages)
+        stops << view;
+    pluginGui::ChainTabOrder(stops);
 }
 
 void AppleMapsWidget::NotifyCategoryLoaded()
@@ -222,6 +264,7 @@ void AppleMapsWidget::OnCategoryActivated(int category)
     try {
         if (GetRecordCount(category) == 0)
             return;
+        pluginGui::ShowBusyCursorUntilIdle();
         m_filterManager->SetCurrentCategory(category);
         m_ui->stackedWidget->setCurrentIndex(category);
         if (AppleMapsCategoryTableViewBase* previous = FindView(m_toolbar->GetPreviousCategory()))
@@ -247,6 +290,7 @@ void AppleMapsWidget::OnSearchTag(QString searchTag)
         AppleMapsCategoryTableViewBase* view = FindView(m_toolbar->GetCurrentCategory());
         if (!view)
             return;
+        pluginGui::ShowBusyCursorUntilIdle();
         // Each connection exists once, whichever page was searched before.
         DisconnectSearchResults(view);
         ConnectSearchResults(view);
@@ -258,9 +302,11 @@ void AppleMapsWidget::OnSearchTag(QString searchTag)
 
 void AppleMapsWidget::ConnectSearchResults(AppleMapsCategoryTableViewBase* view)
 {
+    // The table filters first: the count moves the search box to match 1, whose row must be
+    // looked up among the rows the new search shows.
+    connect(view, &AppleMapsCategoryTableViewBase::SearchFilterFinished, this, &AppleMapsWidget::OnSearchFinished);
     connect(view, &AppleMapsCategoryTableViewBase::SearchFilterFinished, m_searchEdit,
             &pluginGui::SearchFilterEditWidget::OnCountTag);
-    connect(view, &AppleMapsCategoryTableViewBase::SearchFilterFinished, this, &AppleMapsWidget::OnSearchFinished);
 }
 
 void AppleMapsWidget::DisconnectSearchResults(AppleMapsCategoryTableViewBase* view)
@@ -279,6 +325,12 @@ void AppleMapsWidget::OnSearchFinished()
     } catch (const std::exception& error) {
         LOG_ERROR << error.what();
     }
+}
+
+void AppleMapsWidget::OnMoveToMatch(int matchIndex)
+{
+    if (AppleMapsCategoryTableViewBase* view = FindView(m_toolbar->GetCurrentCategory()))
+        view->OnMoveToMatch(matchIndex);
 }
 
 void AppleMapsWidget::UpdateCategoryView(int category)

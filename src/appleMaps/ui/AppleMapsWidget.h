@@ -74,12 +74,15 @@ private slots:
     void OnFilterContextChanged(int category);
     void OnSearchTag(QString searchTag);
     void OnSearchFinished();
+    void OnMoveToMatch(int matchIndex);
     void OnExportStart(QString fileName);
     void OnExportFinish(QString fileName);
     void OnShowError(QString id, QString message);
 
 private:
     void BuildPages();
+    void CreateShortcuts();
+    void ChainTabOrder();
     void ConnectSearchResults(AppleMapsCategoryTableViewBase* view);
     void DisconnectSearchResults(AppleMapsCategoryTableViewBase* view);
     AppleMapsCategoryTableViewBase* FindView(int category) const;

@@ -3,9 +3,11 @@
 #include "ExportSaveMenu.h"
 
 #include "CryptLog/log/Log.h"
+#include "viewers/gui/FocusFrame.h"
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -57,11 +59,29 @@ void ExportButton::paintEvent(QPaintEvent* event)
     const QMargins margins = contentsMargins();
     painter.drawText(QPoint(rect().left() + margins.left(), rect().bottom() - margins.bottom()),
                      QCoreApplication::translate("cmn", "Export..."));
+    painter.end();
+    viewers::gui::PaintFocusFrame(this, Qt::white);
 }
 
 void ExportButton::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() == Qt::LeftButton)
+        OpenMenu();
+}
+
+void ExportButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: OpenMenu(); break;
+    default: QToolButton::keyPressEvent(event); break;
+    }
+}
+
+void ExportButton::OpenMenu()
+{
+    if (!isEnabled())
         return;
     if (m_backupDownloading) {
         emit DownloadInProgressExportTry();

@@ -26,11 +26,15 @@ public slots:
     void OnBackupDownloadingStateChanged(bool backupDownloading);
     // Offers or withdraws a menu entry; see ExportSaveMenu::ShowAction.
     void OnShowExportButton(exportReport::ExportReportActionType actionType, bool show);
+    // What a left click does: the scope menu above the button (nothing while disabled).
+    void OpenMenu();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     // Replaces the tool button's own press handling, so the menu never opens by itself.
     void mousePressEvent(QMouseEvent* event) override;
+    // Space and Return open the menu as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ExportSaveMenu* m_menu;

@@ -1,5 +1,7 @@
 #include "IconButton.h"
 
+#include "FocusFrame.h"
+
 #include "CryptLog/log/Log.h"
 #include "resources/KitResources.h"
 
@@ -73,6 +75,12 @@ void IconButton::changeEvent(QEvent* event)
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         Redraw(isEnabled() ? Normal : Disabled);
+}
+
+void IconButton::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    PaintFocusFrame(this);
 }
 
 void IconButton::leaveEvent(QEvent* event)

@@ -27,6 +27,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
