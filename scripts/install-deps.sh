@@ -9,6 +9,8 @@ packages=(
   libboost-filesystem-dev libboost-date-time-dev libboost-system-dev
   libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev libbenchmark-dev
   openssl time
+  # Qt's own texts (standard dialogs, buttons) in the viewer's other languages
+  qttranslations5-l10n
   # CJK and Devanagari glyphs, so that place names in those scripts are not drawn as boxes
   fonts-wqy-microhei fonts-lohit-deva
 )

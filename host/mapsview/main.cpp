@@ -1,12 +1,14 @@
 #include "ExportKmlCommand.h"
 #include "ExportReportCommand.h"
 #include "InfoCommand.h"
+#include "LocaleFallback.h"
 #include "PlugInHost.h"
 #include "SampleCommand.h"
 #include "ShowCommand.h"
 #include "SummaryCommand.h"
 
 #include "CryptLog/DecryptLogCommand.h"
+#include "translations/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <QFile>
@@ -20,7 +22,7 @@ namespace {
 
 void PrintUsage(QTextStream& out)
 {
-    out << "Usage: mapsview COMMAND [ARGUMENTS]\n"
+    out << "Usage: mapsview COMMAND [ARGUMENTS] [--language ru|en]\n"
            "A viewer for the Apple Maps data of extracted iCloud-synced backups.\n\n"
            "Commands:\n"
            "  show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT]]   the window; or a PNG of it\n"
@@ -37,6 +39,7 @@ void PrintUsage(QTextStream& out)
 
 int main(int argc, char* argv[])
 {
+    host::FallBackFromMissingLocale();
     // Headless commands and screenshots need no display.
     if ((qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         || host::IsOffscreenShow(argc, argv))
@@ -47,6 +50,13 @@ int main(int argc, char* argv[])
 
     QStringList arguments = app.arguments().mid(1);
     QTextStream out(stdout);
+    QString language;
+    if (!host::TakeLanguageOption(arguments, &language)) {
+        QTextStream err(stderr);
+        PrintUsage(err);
+        return 2;
+    }
+    host::InstallInterfaceLanguage(language);
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
     if (command == QLatin1String("info"))
         return host::RunInfoCommand(arguments);
