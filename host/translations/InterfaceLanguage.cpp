@@ -45,6 +45,10 @@ void InstallInterfaceLanguage(const QString& suffix)
     if (!suffix.isEmpty())
         translations::utils::SetApplicationLanguage(translations::utils::LanguageSuffixToLanguageLocal(suffix));
     const QLocale::Language language = translations::utils::GetApplicationLanguage();
+    // Qt's own widgets (dates in the file dialog) speak it too; the system's country stays when
+    // it already does.
+    if (language != QLocale::system().language())
+        QLocale::setDefault(translations::utils::GetApplicationLocale());
     if (language == QLocale::English)
         return;
     const QString code = QLocale(language).name().section(QLatin1Char('_'), 0, 0);

@@ -263,5 +263,9 @@
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
+    <message>
+        <source>Parsing of %1 was stopped.</source>
+        <translation>Разбор %1 остановлен.</translation>
+    </message>
 </context>
 </TS>

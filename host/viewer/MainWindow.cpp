@@ -82,6 +82,8 @@ MainWindow::MainWindow(PlugInHost& plugInHost, QWidget* parent)
                    QCoreApplication::translate("cmn", "No Apple Maps data"));
     });
     connect(m_loader, &BackupLoader::Stopped, this, [this] {
+        if (core::IJournal* journal = m_plugInHost.Journal())
+            journal->AddInfo(QCoreApplication::translate("cmn", "Parsing of %1 was stopped.").arg(m_pathLabel->text()));
         OnNotShown(QCoreApplication::translate("cmn", "Parsing stopped"),
                    QCoreApplication::translate("cmn", "Parsing stopped"));
     });

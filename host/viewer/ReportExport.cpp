@@ -26,6 +26,7 @@ ReportExportOutcome ExportReportWithProgress(exportReport::IExport& exporter, co
     QProgressDialog dialog(
         QCoreApplication::translate("cmn", "Exporting to %1...").arg(QDir::toNativeSeparators(path)),
         QCoreApplication::translate("cmn", "Cancel"), 0, kProgressSteps, parent);
+    dialog.setWindowTitle(QCoreApplication::translate("cmn", "Export"));
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setMinimumDuration(0);
     dialog.setValue(0);
