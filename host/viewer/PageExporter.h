@@ -29,8 +29,6 @@ public:
     // Follows the export button of `page`, a page that offers one; the previous page is let go.
     // `backupFolder` is the evidence the save dialog never opens in.
     void Attach(QWidget* page, const QString& backupFolder);
-    // An export the page is still writing.
-    bool IsExporting() const { return !m_runningKml.isEmpty(); }
 
 signals:
     // An export has ended; `text` says how, and is in the journal too.
@@ -44,6 +42,8 @@ private slots:
     void OnExportRequested(exportReport::ExportReportActionType scope);
 
 private:
+    // An export the page is still writing.
+    bool IsExporting() const { return !m_runningKml.isEmpty(); }
     void Export(exportReport::ExportReportActionType scope);
     // Tells the user, and answers true, while an export is running.
     bool RefuseWhileExporting();
