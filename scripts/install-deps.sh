@@ -11,6 +11,8 @@ packages=(
   openssl time
   # the package: its library dependencies (dpkg-shlibdeps) and the check of its desktop entry
   dpkg-dev desktop-file-utils
+  # Qt's own texts (standard dialogs, buttons) in the viewer's other languages
+  qttranslations5-l10n
   # CJK and Devanagari glyphs, so that place names in those scripts are not drawn as boxes
   fonts-wqy-microhei fonts-lohit-deva
 )

@@ -89,8 +89,8 @@ int RunExportReportCommand(const QStringList& arguments)
 
     xlsx::ExportProgress progress;
     try {
-        const QStringList sheetNames =
-            WriteReport(*exporter, ReportRequest{parsed->target, parsed->from, parsed->until}, progress);
+        const ReportRequest request{parsed->target, parsed->from, parsed->until};
+        const QStringList sheetNames = WriteReport(*exporter, request, progress).sheetNames;
         out << QCoreApplication::translate("cmn", "Wrote %1 sheets to %2: %3")
                    .arg(QString::number(sheetNames.size()), parsed->target, sheetNames.join(QStringLiteral(", ")))
             << Qt::endl;

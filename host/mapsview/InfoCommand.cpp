@@ -1,5 +1,6 @@
 #include "InfoCommand.h"
 
+#include "DescriptorPath.h"
 #include "JournalPrinter.h"
 #include "PlugInHost.h"
 
@@ -32,8 +33,13 @@ int RunInfoCommand(const QStringList& arguments)
     if (arguments.isEmpty())
         return 0;
 
+    const QString descriptorPath = FindDescriptor(arguments.first(), &error);
+    if (descriptorPath.isEmpty()) {
+        err << error << Qt::endl;
+        return 1;
+    }
     try {
-        core::ICategoryPlugIn* category = plugInHost.OpenBackup(arguments.first());
+        core::ICategoryPlugIn* category = plugInHost.OpenBackup(descriptorPath);
         if (!category) {
             out << "Backup: no Apple Maps data in " << arguments.first() << Qt::endl;
             return 0;

@@ -1,6 +1,7 @@
 #include "ExportKmlCommand.h"
 #include "ExportReportCommand.h"
 #include "InfoCommand.h"
+#include "LocaleFallback.h"
 #include "PlugInHost.h"
 #include "SampleCommand.h"
 #include "ShowCommand.h"
@@ -8,6 +9,7 @@
 #include "TempFolders.h"
 
 #include "CryptLog/DecryptLogCommand.h"
+#include "translations/InterfaceLanguage.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,7 +23,7 @@ namespace {
 
 void PrintUsage(QTextStream& out)
 {
-    out << "Usage: mapsview COMMAND [ARGUMENTS]\n"
+    out << "Usage: mapsview COMMAND [ARGUMENTS] [--language ru|en]\n"
            "A viewer for the Apple Maps data of extracted iCloud-synced backups.\n\n"
            "Commands:\n"
            "  show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT]]   the window; or a PNG of it\n"
@@ -39,6 +41,7 @@ void PrintUsage(QTextStream& out)
 
 int main(int argc, char* argv[])
 {
+    host::FallBackFromMissingLocale();
     // Before any thread starts, so that every thread leaves the signals to the cleanup's.
     host::RemoveTempFoldersOnTermination();
     host::RemoveStaleTempFolders();
@@ -52,6 +55,13 @@ int main(int argc, char* argv[])
 
     QStringList arguments = app.arguments().mid(1);
     QTextStream out(stdout);
+    QString language;
+    if (!host::TakeLanguageOption(arguments, &language)) {
+        QTextStream err(stderr);
+        PrintUsage(err);
+        return 2;
+    }
+    host::InstallInterfaceLanguage(language);
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
     if (command == QLatin1String("info"))
         return host::RunInfoCommand(arguments);

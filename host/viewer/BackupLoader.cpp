@@ -7,6 +7,7 @@
 #include "core/interfaces/ICategoryPlugIn.h"
 #include "core/interfaces/IPlugInBase.h"
 
+#include <QMutexLocker>
 #include <QtConcurrent>
 
 #include <exception>
@@ -17,30 +18,40 @@ BackupLoader::BackupLoader(PlugInHost& plugInHost, QObject* parent)
     : QObject(parent)
     , m_plugInHost(plugInHost)
 {
+    m_worker.setMaxThreadCount(1);
 }
 
 BackupLoader::~BackupLoader()
 {
-    m_work.waitForFinished();
-}
-
-bool BackupLoader::IsBusy() const
-{
-    return m_work.isRunning();
+    m_worker.waitForDone();
 }
 
 void BackupLoader::Open(const QString& descriptorPath)
 {
-    if (IsBusy())
+    if (m_busy)
         return;
-    // Cleared here rather than on the worker, so that a Stop right after Open is not lost.
-    m_plugInHost.Stop().Set(false);
-    m_work = QtConcurrent::run([this, descriptorPath] { Load(descriptorPath); });
+    m_busy = true;
+    const quint64 generation = ++m_generation;
+    m_lastWork = QtConcurrent::run(&m_worker, [this, descriptorPath, generation] { Load(descriptorPath, generation); });
 }
 
 void BackupLoader::Stop()
 {
-    m_plugInHost.Stop().Set(true);
+    if (!m_busy)
+        return;
+    {
+        QMutexLocker lock(&m_stopMutex);
+        m_stoppedGeneration = m_generation;
+        m_plugInHost.Stop().Set(true);
+    }
+    m_busy = false;
+    emit Stopped();
+}
+
+bool BackupLoader::IsStopped(quint64 generation)
+{
+    QMutexLocker lock(&m_stopMutex);
+    return generation <= m_stoppedGeneration;
 }
 
 QFuture<void> BackupLoader::DetachView()
@@ -51,27 +62,58 @@ QFuture<void> BackupLoader::DetachView()
 
 void BackupLoader::WaitUntilIdle()
 {
-    WaitWhileProcessingEvents(m_work);
+    WaitWhileProcessingEvents(m_lastWork);
 }
 
-// Runs on a worker; the signals reach the GUI thread queued.
-void BackupLoader::Load(const QString& descriptorPath)
+void BackupLoader::Deliver(quint64 generation, std::function<void()> emitResult, bool final)
 {
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, emitResult = std::move(emitResult), final] {
+            if (generation != m_generation || !m_busy)
+                return;
+            if (final)
+                m_busy = false;
+            emitResult();
+        },
+        Qt::QueuedConnection);
+}
+
+// Runs on the worker, after every earlier read has ended.
+void BackupLoader::Load(const QString& descriptorPath, quint64 generation)
+{
+    {
+        // The stopped parse before this one has read the flag for the last time: it may go down
+        // now, unless this read was stopped before it began.
+        QMutexLocker lock(&m_stopMutex);
+        if (generation <= m_stoppedGeneration)
+            return;
+        m_plugInHost.Stop().Set(false);
+    }
     try {
         core::ICategoryPlugIn* category = m_plugInHost.OpenBackup(descriptorPath);
         if (!category) {
-            emit NoCategory(descriptorPath);
+            Deliver(generation, [this, descriptorPath] { emit NoCategory(descriptorPath); }, true);
             return;
         }
-        emit CategoryFound(category->GetName(), category->GetIconPath(), category->GetDisabledIconPath(),
-                           category->GetCategoryDataSize());
+        const QString name = category->GetName();
+        const QString iconPath = category->GetIconPath();
+        const QString disabledIconPath = category->GetDisabledIconPath();
+        const quint64 size = category->GetCategoryDataSize();
+        Deliver(generation, [this, name, iconPath, disabledIconPath, size] {
+            emit CategoryFound(name, iconPath, disabledIconPath, size);
+        });
+        if (IsStopped(generation))
+            return;
         m_plugInHost.PlugIn()->Parse();
-        if (m_plugInHost.Stop().IsStopped())
-            emit Stopped();
-        else
-            emit Parsed();
+        // The parse has recorded a stop itself; the window heard of it when the user asked.
+        if (IsStopped(generation))
+            return;
+        const quint64 parsedSize = category->GetCategoryDataSize();
+        Deliver(generation, [this, parsedSize] { emit Parsed(parsedSize); }, true);
     } catch (const std::exception& error) {
-        emit Failed(QString::fromUtf8(error.what()));
+        const QString message = QString::fromUtf8(error.what());
+        Deliver(generation, [this, message] { emit Failed(message); }, true);
     }
 }
 

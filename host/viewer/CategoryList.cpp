@@ -13,6 +13,7 @@ constexpr int kIconSize = 24;
 
 CategoryList::CategoryList(const QString& name, QWidget* parent)
     : QListWidget(parent)
+    , m_name(name)
 {
     setIconSize(QSize(kIconSize, kIconSize));
     setSpacing(3);
@@ -28,8 +29,22 @@ void CategoryList::ShowCategory(const QString& name, const QString& iconPath, co
     if (disabledIconPath != iconPath)
         icon.addFile(disabledIconPath, QSize(), QIcon::Disabled);
     Entry()->setIcon(icon);
-    Entry()->setText(size == std::numeric_limits<std::uint64_t>::max() ? name
-                                                                       : QStringLiteral("%1 (%2)").arg(name).arg(size));
+    m_name = name;
+    ShowRecordCount(size);
+}
+
+void CategoryList::ShowRecordCount(std::uint64_t size)
+{
+    Entry()->setText(size == std::numeric_limits<std::uint64_t>::max()
+                         ? m_name
+                         : QStringLiteral("%1 (%2)").arg(m_name).arg(size));
+}
+
+void CategoryList::Reset()
+{
+    Entry()->setIcon(QIcon());
+    Entry()->setText(m_name);
+    SetLoaded(false);
 }
 
 void CategoryList::SetLoaded(bool loaded)

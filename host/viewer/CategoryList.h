@@ -18,10 +18,17 @@ public:
     // The backup's category. A size with all bits set is unknown and not shown.
     void ShowCategory(const QString& name, const QString& iconPath, const QString& disabledIconPath,
                       std::uint64_t size);
+    // The count after a parse, which may differ from the one the category gave before it.
+    void ShowRecordCount(std::uint64_t size);
+    // Back to the state before any backup: no icon, no count, disabled.
+    void Reset();
     // Whether the category's page exists.
     void SetLoaded(bool loaded);
 
     QListWidgetItem* Entry() const { return item(0); }
+
+private:
+    QString m_name;
 };
 
 } // namespace host::viewer

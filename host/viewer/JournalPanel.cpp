@@ -2,8 +2,12 @@
 
 #include "core/interfaces/IJournal.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QStyle>
 
@@ -46,6 +50,12 @@ JournalPanel::JournalPanel(core::IJournal* journal, QWidget* parent)
     header()->setStretchLastSection(true);
     header()->setSectionResizeMode(SeverityColumn, QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(TimeColumn, QHeaderView::ResizeToContents);
+    auto* copy = new QAction(QCoreApplication::translate("cmn", "Copy"), this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, &JournalPanel::CopySelectedMessages);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     if (!m_journal)
         return;
     ShowNewEntries();
@@ -84,6 +94,25 @@ void JournalPanel::ShowNewEntries()
         row->setToolTip(TextColumn, entry.text);
     }
     scrollToItem(topLevelItem(topLevelItemCount() - 1));
+}
+
+void JournalPanel::keyPressEvent(QKeyEvent* event)
+{
+    if (event == QKeySequence::Copy)
+        CopySelectedMessages();
+    else
+        QTreeWidget::keyPressEvent(event);
+}
+
+void JournalPanel::CopySelectedMessages()
+{
+    QStringList messages;
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        if (topLevelItem(row)->isSelected())
+            messages << topLevelItem(row)->text(TextColumn);
+    }
+    if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard && !messages.isEmpty())
+        clipboard->setText(messages.join(QLatin1Char('\n')));
 }
 
 } // namespace host::viewer

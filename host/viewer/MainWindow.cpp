@@ -4,6 +4,7 @@
 #include "CategoryList.h"
 #include "FutureWait.h"
 #include "JournalPanel.h"
+#include "LinkOpener.h"
 #include "PageExporter.h"
 
 #include "mapsview/DescriptorPath.h"
@@ -13,6 +14,7 @@
 #include "CryptLog/log/Log.h"
 #include "core/CategoryViewBase.h"
 #include "core/interfaces/ICategoryPlugIn.h"
+#include "core/interfaces/IJournal.h"
 #include "core/interfaces/IPlugInBase.h"
 
 #include <QAction>
@@ -20,10 +22,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -35,11 +39,25 @@
 #include <exception>
 #include <limits>
 
+// Resources of a static library are registered by name, from the global namespace.
+static void InitHostStyles()
+{
+    Q_INIT_RESOURCE(HostStyles);
+}
+
 namespace host::viewer {
 namespace {
 
 constexpr int kCategoryListWidth = 210;
 constexpr int kJournalHeight = 150;
+constexpr char kApplicationName[] = "mapsview";
+
+// The host's own pages carry the sheets the plug-in's style groups name after them.
+QString HostStyleSheet(const QString& resource)
+{
+    QFile file(resource);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
 
 } // namespace
 
@@ -51,7 +69,8 @@ MainWindow::MainWindow(PlugInHost& plugInHost, QWidget* parent)
 {
     // The page's filter switch is a Quick widget.
     InitQuickControls();
-    setWindowTitle(QStringLiteral("mapsview"));
+    InitHostStyles();
+    setWindowTitle(QLatin1String(kApplicationName));
     CreateActions();
     CreateLayout();
 
@@ -63,6 +82,8 @@ MainWindow::MainWindow(PlugInHost& plugInHost, QWidget* parent)
                    QCoreApplication::translate("cmn", "No Apple Maps data"));
     });
     connect(m_loader, &BackupLoader::Stopped, this, [this] {
+        if (core::IJournal* journal = m_plugInHost.Journal())
+            journal->AddInfo(QCoreApplication::translate("cmn", "Parsing of %1 was stopped.").arg(m_pathLabel->text()));
         OnNotShown(QCoreApplication::translate("cmn", "Parsing stopped"),
                    QCoreApplication::translate("cmn", "Parsing stopped"));
     });
@@ -70,6 +91,10 @@ MainWindow::MainWindow(PlugInHost& plugInHost, QWidget* parent)
         OnNotShown(QCoreApplication::translate("cmn", "The backup cannot be read. The journal below tells why."),
                    message);
     });
+    connect(m_exporter, &PageExporter::ExportEnded, this, [this](const QString& text) {
+        statusBar()->showMessage(text);
+    });
+    connect(new LinkOpener(this), &LinkOpener::OpenFailed, this, &MainWindow::OnLinkNotOpened);
     SetBusy(false);
 }
 
@@ -105,6 +130,9 @@ void MainWindow::CreateActions()
     fileMenu->addAction(quitAction);
     toolBar->addAction(m_openAction);
     toolBar->addAction(m_stopAction);
+
+    QMenu* helpMenu = menuBar()->addMenu(QCoreApplication::translate("cmn", "&Help"));
+    helpMenu->addAction(QCoreApplication::translate("cmn", "About mapsview"), this, &MainWindow::OnAboutTriggered);
 }
 
 void MainWindow::CreateLayout()
@@ -114,10 +142,11 @@ void MainWindow::CreateLayout()
     m_categoryList->setMinimumWidth(kCategoryListWidth);
 
     m_placeholder = new QLabel;
+    m_placeholder->setObjectName(QStringLiteral("BackupPagePlaceholder"));
+    m_placeholder->setStyleSheet(HostStyleSheet(QStringLiteral(":/ViewBackupPageWidget.qss")));
     m_placeholder->setAlignment(Qt::AlignCenter);
     m_placeholder->setWordWrap(true);
     m_placeholder->setMargin(24);
-    m_placeholder->setForegroundRole(QPalette::PlaceholderText);
     QFont placeholderFont = m_placeholder->font();
     // The plug-in's style sheets size fonts in pixels, which leaves no point size to scale.
     if (placeholderFont.pixelSize() > 0)
@@ -183,15 +212,21 @@ void MainWindow::OpenBackup(const QString& path)
         QString error;
         const QString descriptorPath = FindDescriptor(path, &error);
         ReleasePage();
-        m_pathLabel->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+        const QString shownPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        setWindowTitle(QStringLiteral("%1 - %2").arg(shownPath, QLatin1String(kApplicationName)));
+        m_pathLabel->setText(shownPath);
+        // Nothing of the previous backup stays while this one is read.
+        m_categoryList->Reset();
         m_countLabel->clear();
         if (descriptorPath.isEmpty()) {
             OnNotShown(error, error);
             return;
         }
+        m_backupFolder = QFileInfo(descriptorPath).absolutePath();
         ShowPlaceholder(QCoreApplication::translate("cmn", "Reading %1...").arg(QDir::toNativeSeparators(path)));
-        SetBusy(true);
+        statusBar()->clearMessage();
         m_loader->Open(descriptorPath);
+        SetBusy(true);
     } catch (const std::exception& error) {
         LOG_ERROR << error.what();
         OnNotShown(QString::fromUtf8(error.what()), QString::fromUtf8(error.what()));
@@ -205,9 +240,11 @@ void MainWindow::OnCategoryFound(const QString& name, const QString& iconPath, c
     ShowRecordCount(size);
 }
 
-void MainWindow::OnParsed()
+void MainWindow::OnParsed(quint64 size)
 {
     try {
+        m_categoryList->ShowRecordCount(size);
+        ShowRecordCount(size);
         core::IPlugInBase* plugIn = m_plugInHost.PlugIn();
         plugIn->CreateView();
         core::ICategoryPlugIn* category = plugIn->GetCategoryPlugIn();
@@ -220,9 +257,8 @@ void MainWindow::OnParsed()
         m_page = page;
         m_centre->addWidget(page);
         m_centre->setCurrentWidget(page);
-        m_exporter->Attach(page);
+        m_exporter->Attach(page, m_backupFolder);
         m_categoryList->SetLoaded(true);
-        ShowRecordCount(category->GetCategoryDataSize());
         statusBar()->clearMessage();
         SetBusy(false);
         emit BackupOpened(true);
@@ -234,10 +270,41 @@ void MainWindow::OnParsed()
 
 void MainWindow::OnNotShown(const QString& placeholderText, const QString& statusText)
 {
+    m_categoryList->Reset();
+    m_countLabel->clear();
     ShowPlaceholder(placeholderText);
     statusBar()->showMessage(statusText);
     SetBusy(false);
     emit BackupOpened(false);
+}
+
+void MainWindow::OnLinkNotOpened(const QUrl& url)
+{
+    const QString text = QCoreApplication::translate("cmn", "No web browser could open the link %1. Copy it from the "
+                                                            "journal.")
+                             .arg(url.toString());
+    if (core::IJournal* journal = m_plugInHost.Journal())
+        journal->AddWarning(text);
+    statusBar()->showMessage(text);
+}
+
+void MainWindow::OnAboutTriggered()
+{
+    const core::PlugInVersion& version = m_plugInHost.PlugIn()->GetVersion();
+    QMessageBox about(QMessageBox::NoIcon, QCoreApplication::translate("cmn", "About mapsview"),
+                      QCoreApplication::translate("cmn", "<p><b>mapsview</b></p><p>A viewer for the Apple Maps data of "
+                                                         "extracted iCloud-synced backups. It never writes into a "
+                                                         "backup.</p><p>Category plug-in: %1, version %2.</p>")
+                          .arg(m_plugInHost.PlugIn()->GetCategoryName(),
+                               QStringLiteral("%1.%2.%3.%4")
+                                   .arg(version.versionMajor)
+                                   .arg(version.versionMinor)
+                                   .arg(version.build)
+                                   .arg(version.revision)),
+                      QMessageBox::Close, this);
+    about.setObjectName(QStringLiteral("AboutPage"));
+    about.setStyleSheet(HostStyleSheet(QStringLiteral(":/AboutPage.qss")));
+    about.exec();
 }
 
 void MainWindow::ShowPlaceholder(const QString& text)
@@ -288,10 +355,11 @@ void MainWindow::Shutdown()
 {
     if (m_releasing)
         return;
-    if (m_loader->IsBusy()) {
-        m_loader->Stop();
-        m_loader->WaitUntilIdle();
-    }
+    // The window is going: a stop now is not news for it.
+    disconnect(m_loader, nullptr, this, nullptr);
+    m_loader->Stop();
+    // A stopped parse may still be winding down: the plug-in must not go while it runs.
+    m_loader->WaitUntilIdle();
     ReleasePage();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 
 #include <cstdint>
 
@@ -23,9 +24,9 @@ class PageExporter;
 
 // The viewer's window: the category list on the left, the category's page in the centre (a
 // placeholder before a backup is read), the journal at the bottom, and the backup's path and
-// record count in the status bar. Reading a backup runs on a worker; the page is made on the
-// GUI thread once the parse is done, and let go through the plug-in before the next backup or
-// when the window closes.
+// record count in the status bar and the title. Reading a backup runs on a worker; the page is
+// made on the GUI thread once the parse is done, and let go through the plug-in before the next
+// backup or when the window closes. Stop gives the window back at once.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -39,7 +40,6 @@ public:
     void OpenBackup(const QString& path);
     // The category's page; null while there is none.
     QWidget* Page() const { return m_page; }
-    PageExporter& Exporter() const { return *m_exporter; }
 
 signals:
     // The backup given to OpenBackup has been dealt with; `pageShown` is false when reading
@@ -53,8 +53,10 @@ private slots:
     void OnOpenTriggered();
     void OnCategoryFound(const QString& name, const QString& iconPath, const QString& disabledIconPath,
                          quint64 size);
-    void OnParsed();
+    void OnParsed(quint64 size);
     void OnNotShown(const QString& placeholderText, const QString& statusText);
+    void OnLinkNotOpened(const QUrl& url);
+    void OnAboutTriggered();
 
 private:
     void CreateActions();
@@ -79,6 +81,7 @@ private:
     QAction* m_openAction = nullptr;
     QAction* m_stopAction = nullptr;
     QPointer<QWidget> m_page;
+    QString m_backupFolder;
     bool m_releasing = false;
 };
 

@@ -10,6 +10,7 @@
 #include <QProgressDialog>
 #include <QtConcurrent>
 
+#include <atomic>
 #include <exception>
 
 namespace host::viewer {
@@ -20,36 +21,48 @@ constexpr int kProgressSteps = 1000;
 
 } // namespace
 
-QString ExportReportWithProgress(exportReport::IExport& exporter, const QString& path, QWidget* parent)
+ReportExportOutcome ExportReportWithProgress(exportReport::IExport& exporter, const QString& path, QWidget* parent)
 {
     QProgressDialog dialog(
-        QCoreApplication::translate("cmn", "Exporting to %1...").arg(QDir::toNativeSeparators(path)), QString(), 0,
-        kProgressSteps, parent);
+        QCoreApplication::translate("cmn", "Exporting to %1...").arg(QDir::toNativeSeparators(path)),
+        QCoreApplication::translate("cmn", "Cancel"), 0, kProgressSteps, parent);
+    dialog.setWindowTitle(QCoreApplication::translate("cmn", "Export"));
     dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setCancelButton(nullptr);
     dialog.setMinimumDuration(0);
     dialog.setValue(0);
+    std::atomic<bool> cancelled{false};
+    QObject::connect(&dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
 
     int postedStep = 0; // touched only by the worker
-    xlsx::ExportProgress progress([&dialog, &postedStep](std::uint64_t current, std::uint64_t total) {
+    // Throwing from the progress sink is how the plug-in's loop over the records is left.
+    xlsx::ExportProgress progress([&dialog, &postedStep, &cancelled](std::uint64_t current, std::uint64_t total) {
+        if (cancelled)
+            throw ReportCancelled();
         const int step = total == 0 ? 0 : static_cast<int>((current + 1) * kProgressSteps / total);
         if (step == postedStep)
             return;
         postedStep = step;
         QMetaObject::invokeMethod(&dialog, [&dialog, step] { dialog.setValue(step); }, Qt::QueuedConnection);
     });
-    QString error;
+    ReportExportOutcome outcome;
     WaitWhileProcessingEvents(QtConcurrent::run([&] {
         try {
-            WriteReport(exporter, ReportRequest{path, {}, {}}, progress);
+            ReportRequest request{path, {}, {}};
+            request.cancelled = &cancelled;
+            outcome.rows = WriteReport(exporter, request, progress).rows;
+            outcome.result = ReportExportOutcome::Result::Written;
+        } catch (const ReportCancelled&) {
+            outcome.result = ReportExportOutcome::Result::Cancelled;
         } catch (const std::exception& exception) {
-            error = QString::fromUtf8(exception.what());
+            outcome.error = QString::fromUtf8(exception.what());
         }
     }));
-    if (error.isEmpty() && !progress.FailedCategories().isEmpty())
-        error = QCoreApplication::translate("cmn", "Not exported: %1")
-                    .arg(progress.FailedCategories().join(QStringLiteral(", ")));
-    return error;
+    if (outcome.result == ReportExportOutcome::Result::Written && !progress.FailedCategories().isEmpty()) {
+        outcome.result = ReportExportOutcome::Result::Failed;
+        outcome.error = QCoreApplication::translate("cmn", "Not exported: %1")
+                            .arg(progress.FailedCategories().join(QStringLiteral(", ")));
+    }
+    return outcome;
 }
 
 } // namespace host::viewer

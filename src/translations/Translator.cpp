@@ -29,23 +29,28 @@ QTranslator* InstallTranslator(QLocale::Language language)
     const QString file = TranslationFile(language);
     if (file.isEmpty())
         return nullptr;
+    resources::InitResources();
+    return InstallTranslationFile(file);
+}
+
+QTranslator* InstallApplicationTranslator()
+{
+    return InstallTranslator(GetApplicationLanguage());
+}
+
+QTranslator* InstallTranslationFile(const QString& file)
+{
     QCoreApplication* application = QCoreApplication::instance();
     if (!application) {
         LOG_WARN << "No application object to install the translation " << file << " into.";
         return nullptr;
     }
-    resources::InitResources();
     auto translator = std::make_unique<QTranslator>(application);
     if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) {
         LOG_ERROR << "Can't install the translation " << file;
         return nullptr;
     }
     return translator.release();
-}
-
-QTranslator* InstallApplicationTranslator()
-{
-    return InstallTranslator(GetApplicationLanguage());
 }
 
 } // namespace translations::utils

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+class QString;
 class QTranslator;
 
 namespace translations::utils {
@@ -13,5 +14,9 @@ QTranslator* InstallTranslator(QLocale::Language language);
 
 // The same for GetApplicationLanguage(); hosts call it once after creating the application.
 QTranslator* InstallApplicationTranslator();
+
+// Installs the translation file `file` (a resource path or a file on disk) into the running
+// application: the translator, owned by the application object, or null when it cannot be.
+QTranslator* InstallTranslationFile(const QString& file);
 
 } // namespace translations::utils

@@ -13,7 +13,7 @@ constexpr int kTimeoutMilliseconds = 180000;
 
 MapsviewSession::MapsviewSession() = default;
 
-MapsviewRun MapsviewSession::Run(const QStringList& arguments) const
+MapsviewRun MapsviewSession::Run(const QStringList& arguments, const QStringList& variables) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("appdata"), m_appData.path());
@@ -21,6 +21,8 @@ MapsviewRun MapsviewSession::Run(const QStringList& arguments) const
     // Qt makes a runtime folder in the temporary folder when none is named.
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_appData.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const QString& variable : variables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MAPS_MAPSVIEW), arguments);

@@ -21,7 +21,8 @@ public:
     MapsviewSession();
 
     bool IsValid() const { return m_appData.isValid() && m_temp.isValid(); }
-    MapsviewRun Run(const QStringList& arguments) const;
+    // `environment` holds "NAME=value" entries set for this run only.
+    MapsviewRun Run(const QStringList& arguments, const QStringList& environment = {}) const;
     QString AppDataPath() const { return m_appData.path(); }
     // Files and folders left in the session's temporary folder.
     QStringList TemporaryLeftovers() const;

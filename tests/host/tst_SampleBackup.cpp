@@ -13,7 +13,6 @@
 
 #include <sqlite3.h>
 
-#include <stdexcept>
 
 using host::sample::SampleManifest;
 using host::sample::SampleOptions;
@@ -82,7 +81,6 @@ private slots:
     void edgeCasesAreWritten_data();
     void edgeCasesAreWritten();
     void regularDataIsVaried();
-    void existingBackupIsNotOverwritten();
 };
 
 void TestSampleBackup::manifestMatchesDatabase_data()
@@ -193,18 +191,6 @@ void TestSampleBackup::regularDataIsVaried()
     QCOMPARE(test::QueryNumber(db, QStringLiteral("SELECT COUNT(*) FROM PlaceDisplays WHERE abs(place_point_latitude) "
                                                   "> 90 OR abs(place_point_longitude) > 180")),
              0);
-}
-
-void TestSampleBackup::existingBackupIsNotOverwritten()
-{
-    QTemporaryDir folder;
-    const SampleManifest manifest = host::sample::WriteSampleBackup(folder.path(), Options(20, 1, false));
-    const QByteArray databaseHash = FileHash(manifest.databasePath);
-    const QByteArray descriptorHash = FileHash(manifest.descriptorPath);
-    QVERIFY_EXCEPTION_THROWN(host::sample::WriteSampleBackup(folder.path(), Options(20, 2, false)),
-                             std::runtime_error);
-    QCOMPARE(FileHash(manifest.databasePath), databaseHash);
-    QCOMPARE(FileHash(manifest.descriptorPath), descriptorHash);
 }
 
 MAPS_TEST_CLASS(TestSampleBackup);

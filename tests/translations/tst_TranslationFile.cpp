@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,9 +50,15 @@ QStringList Placeholders(const QString& text)
     return found;
 }
 
+// The plug-in's texts and the host's, each file with the code it translates.
+const std::pair<const char*, const char*> kTranslationFiles[] = {
+    {MAPS_TRANSLATION_SOURCE, MAPS_SOURCE_DIR},
+    {MAPS_HOST_TRANSLATION_SOURCE, MAPS_HOST_SOURCE_DIR},
+};
+
 } // namespace
 
-// The Russian translation ships with every text of the code translated.
+// The Russian translations ship with every text of the code translated.
 class TranslationFileTest : public QObject {
     Q_OBJECT
 
@@ -61,14 +68,17 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("translation");
         QTest::addColumn<QString>("translationType");
-        const std::vector<TsMessage> messages = ReadMessages(MAPS_TRANSLATION_SOURCE);
-        if (messages.empty())
-            QTest::newRow("unreadable file") << QString() << QString() << "unreadable";
-        for (const TsMessage& message : messages) {
-            if (message.translationType != QLatin1String("vanished")
-                && message.translationType != QLatin1String("obsolete")) {
-                QTest::newRow(message.source.toUtf8().constData())
-                    << message.source << message.translation << message.translationType;
+        for (const auto& [tsFile, codeFolder] : kTranslationFiles) {
+            Q_UNUSED(codeFolder)
+            const std::vector<TsMessage> messages = ReadMessages(tsFile);
+            if (messages.empty())
+                QTest::newRow(tsFile) << QString() << QString() << "unreadable";
+            for (const TsMessage& message : messages) {
+                if (message.translationType != QLatin1String("vanished")
+                    && message.translationType != QLatin1String("obsolete")) {
+                    QTest::newRow(message.source.toUtf8().constData())
+                        << message.source << message.translation << message.translationType;
+                }
             }
         }
     }
@@ -86,15 +96,25 @@ private slots:
         QCOMPARE(translation.endsWith(' '), source.endsWith(' '));
     }
 
+    void everyTextOfTheCodeIsInTheFile_data()
+    {
+        QTest::addColumn<QString>("tsFile");
+        QTest::addColumn<QString>("codeFolder");
+        for (const auto& [tsFile, codeFolder] : kTranslationFiles)
+            QTest::newRow(tsFile) << tsFile << codeFolder;
+    }
+
     void everyTextOfTheCodeIsInTheFile()
     {
+        QFETCH(QString, tsFile);
+        QFETCH(QString, codeFolder);
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString refreshed = folder.filePath("refreshed.ts");
-        QVERIFY(QFile::copy(MAPS_TRANSLATION_SOURCE, refreshed));
+        QVERIFY(QFile::copy(tsFile, refreshed));
 
         QProcess lupdate;
-        lupdate.start(MAPS_LUPDATE_EXECUTABLE, {"-silent", "-locations", "none", MAPS_SOURCE_DIR, "-ts", refreshed});
+        lupdate.start(MAPS_LUPDATE_EXECUTABLE, {"-silent", "-locations", "none", codeFolder, "-ts", refreshed});
         QVERIFY(lupdate.waitForFinished(60000));
         QCOMPARE(lupdate.exitCode(), 0);
 
@@ -104,7 +124,7 @@ private slots:
                 untranslated << message.source;
         }
         QVERIFY2(untranslated.isEmpty(),
-                 qPrintable("Run the lupdate target and translate: " + untranslated.join(" | ")));
+                 qPrintable("Run the lupdate targets and translate: " + untranslated.join(" | ")));
     }
 };
 

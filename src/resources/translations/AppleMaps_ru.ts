@@ -578,46 +578,6 @@
         <translation>Н/Д</translation>
     </message>
     <message>
-        <source>Cannot read the backup: %1</source>
-        <translation>Не удалось прочитать резервную копию: %1</translation>
-    </message>
-    <message>
-        <source>Usage: mapsview export-kml PATH KIND OUT.kml</source>
-        <translation>Использование: mapsview export-kml ПУТЬ ВИД ФАЙЛ.kml</translation>
-    </message>
-    <message>
-        <source>Unknown record kind &quot;%1&quot;: use searches, favorites, explored or directions.</source>
-        <translation>Неизвестный вид записей «%1»: укажите searches, favorites, explored или directions.</translation>
-    </message>
-    <message>
-        <source>%1 offers no report export.</source>
-        <translation>%1 не поддерживает экспорт отчета.</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Не удалось записать %1: %2</translation>
-    </message>
-    <message>
-        <source>Exported %1 to %2.</source>
-        <translation>%1 экспортировано в %2.</translation>
-    </message>
-    <message>
-        <source>%1 needs an ISO date such as 2019-03-05 or 2019-03-05T14:07:00+03:00.</source>
-        <translation>Для %1 нужна дата в формате ISO, например 2019-03-05 или 2019-03-05T14:07:00+03:00.</translation>
-    </message>
-    <message>
-        <source>Usage: mapsview export-report PATH OUT.xlsx [--from ISO-DATE] [--until ISO-DATE]</source>
-        <translation>Использование: mapsview export-report ПУТЬ ФАЙЛ.xlsx [--from ДАТА-ISO] [--until ДАТА-ISO]</translation>
-    </message>
-    <message>
-        <source>Wrote %1 sheets to %2: %3</source>
-        <translation>Записано листов в %2: %1 (%3)</translation>
-    </message>
-    <message>
-        <source>Not exported: %1</source>
-        <translation>Не экспортировано: %1</translation>
-    </message>
-    <message>
         <source>%1 of %2%3</source>
         <translation>%1 из %2%3</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "DateEditStyleWidget.h"
 
 #include "CryptLog/log/Log.h"
+#include "translations/ApplicationLanguage.h"
 #include "viewers/gui/CalendarWidget.h"
 #include "viewers/gui/ClickableLabel.h"
 #include "viewers/gui/DateLineEdit.h"
@@ -24,6 +25,8 @@ constexpr char DateFormat[] = "dd.MM.yyyy";
 void StyleCalendar(QCalendarWidget* calendar)
 {
     calendar->setFont(QFont(QStringLiteral("Tahoma")));
+    // Month and day names in the interface language, whatever the system locale.
+    calendar->setLocale(translations::utils::GetApplicationLocale());
     calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     const QColor gray(QStringLiteral("#929497"));
