@@ -9,6 +9,8 @@ packages=(
   libboost-filesystem-dev libboost-date-time-dev libboost-system-dev
   libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev libbenchmark-dev
   openssl time
+  # The offline world map: Marble's library, its map data and the readers of that data
+  libmarble-dev marble-data marble-plugins
   # CJK and Devanagari glyphs, so that place names in those scripts are not drawn as boxes
   fonts-wqy-microhei fonts-lohit-deva
 )
