@@ -6,6 +6,7 @@
 #include "ShapeHitTest.h"
 #include "ShapeLayer.h"
 
+#include <marble/FileManager.h>
 #include <marble/GeoPainter.h>
 #include <marble/MarbleMap.h>
 #include <marble/MarbleModel.h>
@@ -125,6 +126,11 @@ void MapView::ZoomBy(double factor, std::optional<QPointF> anchor)
     SetRadius(m_map->radius() * factor);
     PanBy(offset);
     Redraw();
+}
+
+bool MapView::IsWorldMapRead() const
+{
+    return m_model->fileManager()->pendingFiles() == 0;
 }
 
 const Marble::ViewportParams& MapView::Viewport() const

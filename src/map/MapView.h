@@ -42,6 +42,8 @@ public:
     void FitAll();
     // factor > 1 zooms in, about the pixel `anchor` (the middle of the view by default).
     void ZoomBy(double factor, std::optional<QPointF> anchor = std::nullopt);
+    // Whether Marble has read every file of the world map; until then the map draws what it has.
+    bool IsWorldMapRead() const;
     // The projection of the frame drawn now: the pixel of a coordinate, for checks.
     const Marble::ViewportParams& Viewport() const;
 

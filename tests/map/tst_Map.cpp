@@ -5,6 +5,7 @@
 
 #include "appleMaps/AppleMapsPlugIn.h"
 #include "cmn/filter/FilterUtils.h"
+#include "core/CategoryViewBase.h"
 #include "core/interfaces/ICategoryPlugIn.h"
 #include "map/MapPanel.h"
 #include "map/MapView.h"
@@ -13,9 +14,12 @@
 #include <marble/ViewportParams.h>
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTableView>
@@ -68,12 +72,84 @@ QImage Picture(QWidget& widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+int ColourCount(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4)
+            colours.insert(image.pixel(x, y));
+    }
+    return colours.size();
+}
+
+// Seconds since 1970 UTC, as the database stores times, three days apart.
+constexpr qint64 Day0 = 1578000000;
+constexpr qint64 ThreeDays = 3 * 24 * 3600;
+
+QDateTime StoredTime(qint64 seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+}
+
+// Explored places in database order (source rows 0 to 3), three days apart; the museum has no
+// location.
+const QString FourPlaces = QStringLiteral(
+    "INSERT INTO PlaceDisplays VALUES ('p1', %1, 55.75, 37.62, '', '', '', 'Arbat Cafe'),"
+    "('p2', %2, 48.86, 2.35, '', '', '', 'Zoo'), ('p3', %3, -180.0, -180.0, '', '', '', 'Arbat Museum'),"
+    "('p4', %4, -33.87, 151.21, '', '', '', 'Park');")
+                                .arg(Day0)
+                                .arg(Day0 + ThreeDays)
+                                .arg(Day0 + 2 * ThreeDays)
+                                .arg(Day0 + 3 * ThreeDays);
+const location::Coordinates ZooPosition = At(2.35, 48.86);
+const location::Coordinates ParkPosition = At(151.21, -33.87);
+
+// The plug-in's page over a backup with the rows `sql` inserts, on screen with its map shown.
+struct PageWithMap {
+    explicit PageWithMap(const QString& sql)
+    {
+        backup.Execute(sql);
+        core::IPlugInBase& host = plugIn;
+        host.SetTempPath(tempFolder.path().toStdWString());
+        host.SetDataPath(backup.DescriptorPath());
+        host.Parse();
+        host.CreateView();
+        page.reset(host.GetCategoryPlugIn()->TakeView());
+        page->resize(1400, 800);
+        page->show();
+        // The map stays shown for the process once a page has shown it.
+        auto* toggle = page->findChild<QAbstractButton*>(QStringLiteral("mapToggleButton"));
+        if (!toggle->isChecked())
+            toggle->click();
+        panel = page->findChild<map::MapPanel*>();
+        auto* pages = page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+        table = pages->currentWidget()->findChild<QTableView*>();
+        QCoreApplication::processEvents();
+    }
+
+    // The table's row of the record in database row `sourceRow`.
+    QModelIndex TableIndex(int sourceRow) const
+    {
+        const auto* proxy = qobject_cast<QAbstractProxyModel*>(table->model());
+        return proxy->mapFromSource(proxy->sourceModel()->index(sourceRow, 0));
+    }
+
+    test::AppleMapsBackupFixture backup;
+    QTemporaryDir tempFolder;
+    appleMaps::AppleMapsPlugIn plugIn;
+    std::unique_ptr<core::CategoryViewBase> page;
+    map::MapPanel* panel = nullptr;
+    QTableView* table = nullptr;
+};
+
 } // namespace
 
 class MapTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { host::InitQuickControls(); }
+
     void drawsAndHitsEachShapeAtItsProjectedPixel_data()
     {
         QTest::addColumn<QString>("kind");
@@ -122,6 +198,102 @@ private slots:
         QTest::mouseClick(&view, Qt::LeftButton, {}, pixel);
         QCOMPARE(clicked.count(), 1);
         QCOMPARE(clicked.first().first().toInt(), Id);
+    }
+
+    void drawsWhatTheTableShows_data()
+    {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<int>("filterDays");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("every record") << QString() << 0 << "3 shown, 1 without a location";
+        QTest::newRow("search") << "Arbat" << 0 << "1 shown, 1 without a location";
+        QTest::newRow("search without matches") << "no such place" << 0 << "0 shown, 0 without a location";
+        QTest::newRow("date filter of the first two") << QString() << 4 << "2 shown, 0 without a location";
+        QTest::newRow("date filter and search") << "Arbat" << 7 << "1 shown, 1 without a location";
+    }
+
+    void drawsWhatTheTableShows()
+    {
+        QFETCH(QString, search);
+        QFETCH(int, filterDays);
+        PageWithMap shown(FourPlaces);
+        QVERIFY(shown.panel);
+        if (filterDays > 0) {
+            cmn::filter::FilterContext& context = shown.plugIn.GetFilterContext(2);
+            context.items = {cmn::filter::utils::MakeDateItem(StoredTime(Day0).addDays(-1),
+                                                              StoredTime(Day0).addDays(filterDays), 4)};
+            context.enabled = true;
+        }
+        shown.page->findChild<QLineEdit*>(QStringLiteral("leSearch"))->setText(search);
+        // Filters and searches now, without the search box's typing pause.
+        QMetaObject::invokeMethod(shown.page.get(), "OnFilterContextChanged", Q_ARG(int, 2));
+        QFETCH(QString, caption);
+        QTRY_COMPARE(shown.panel->Caption(), caption);
+        QCOMPARE(shown.panel->View()->Shapes().ShownCount() + shown.panel->View()->Shapes().WithoutLocationCount(),
+                 shown.table->model()->rowCount());
+    }
+
+    void selectionFollowsTheTableAndTheMap()
+    {
+        PageWithMap shown(FourPlaces);
+        map::MapView& view = *shown.panel->View();
+        QTest::mouseClick(&view, Qt::LeftButton, {}, PixelOf(view, ZooPosition));
+        QCOMPARE(shown.table->currentIndex().row(), shown.TableIndex(1).row());
+
+        shown.table->setCurrentIndex(shown.TableIndex(3));
+        const QPoint park = PixelOf(view, ParkPosition);
+        QVERIFY((park - view.rect().center()).manhattanLength() <= 2);
+        QVERIFY(HasColourNear(Picture(view), park, map::style::SelectedFill));
+    }
+
+    // Runs a copy of this test without any network interface; that copy only saves its picture.
+    void rendersTheSamePictureWithoutANetwork()
+    {
+        map::MapView view;
+        view.resize(480, 320);
+        map::MapShapes shapes;
+        shapes.AddPoint(1, ZooPosition, map::PointKind::Place);
+        shapes.AddLine(2, ZooPosition, ParkPosition);
+        view.SetShapes(shapes);
+        QTRY_VERIFY_WITH_TIMEOUT(view.IsWorldMapRead(), 30000);
+        // The last file read reaches the picture at the next repaint.
+        QTest::qWait(500);
+        const QImage picture = Picture(view);
+        const QPoint zoo = PixelOf(view, ZooPosition);
+        QVERIFY(HasColourNear(picture, zoo, map::style::PlaceFill));
+        // The world map's fills, not only the shapes over a plain ground.
+        QVERIFY(ColourCount(picture) > 20);
+        const QString offlineTarget = qEnvironmentVariable(OfflinePictureVariable);
+        if (!offlineTarget.isEmpty()) {
+            QVERIFY(picture.save(offlineTarget));
+            return;
+        }
+
+        QProcess probe;
+        probe.start(QStringLiteral("unshare"), {QStringLiteral("-n"), QStringLiteral("true")});
+        if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+            QSKIP(qPrintable("No network namespace can be made here: " + probe.errorString() + ' '
+                             + probe.readAllStandardError()));
+        QTemporaryDir folder;
+        const QString offlinePath = folder.filePath(QStringLiteral("offline.png"));
+        QProcess offline;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(OfflinePictureVariable), offlinePath);
+        offline.setProcessEnvironment(environment);
+        offline.start(QStringLiteral("unshare"), {QStringLiteral("-n"), QCoreApplication::applicationFilePath(),
+                                                  QString::fromLatin1(QTest::currentTestFunction())});
+        QVERIFY(offline.waitForFinished(120000));
+        QVERIFY2(offline.exitCode() == 0, offline.readAll().constData());
+        // Marble stacks the world map's layers in the order their files finish loading, which
+        // varies from run to run: overlaps of borders and rivers may differ, nothing else.
+        const QImage offlinePicture = QImage(offlinePath).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(offlinePicture.size(), picture.size());
+        int differences = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                differences += offlinePicture.pixel(x, y) != picture.pixel(x, y);
+        }
+        QVERIFY2(differences < picture.width() * picture.height() / 10, qPrintable(QString::number(differences)));
     }
 };
 
