@@ -15,10 +15,8 @@
 
 #include <QAbstractButton>
 #include <QAbstractProxyModel>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -27,7 +25,6 @@
 #include <QTest>
 #include <QtMath>
 
-#include <cmath>
 #include <memory>
 
 Q_DECLARE_METATYPE(location::Coordinates)
@@ -39,10 +36,7 @@ constexpr char OfflinePictureVariable[] = "MAPS_TEST_OFFLINE_PICTURE";
 
 location::Coordinates At(double longitude, double latitude)
 {
-    location::Coordinates point;
-    point.longitude = longitude;
-    point.latitude = latitude;
-    return point;
+    return {longitude, latitude};
 }
 
 QPoint PixelOf(const map::MapView& view, const location::Coordinates& point)
@@ -50,19 +44,16 @@ QPoint PixelOf(const map::MapView& view, const location::Coordinates& point)
     qreal x = 0;
     qreal y = 0;
     view.Viewport().screenCoordinates(qDegreesToRadians(point.longitude), qDegreesToRadians(point.latitude), x, y);
-    return QPoint(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+    return QPointF(x, y).toPoint();
 }
 
-// Whether a pixel within a few pixels of `centre` has the colour.
+// Whether a pixel at most two pixels across and down from `centre` has the colour.
 bool HasColourNear(const QImage& image, const QPoint& centre, QRgb colour)
 {
-    constexpr int Reach = 2;
-    for (int dy = -Reach; dy <= Reach; ++dy) {
-        for (int dx = -Reach; dx <= Reach; ++dx) {
-            const QPoint pixel = centre + QPoint(dx, dy);
-            if (image.rect().contains(pixel) && image.pixel(pixel) == colour)
-                return true;
-        }
+    for (int step = 0; step < 25; ++step) {
+        const QPoint pixel = centre + QPoint(step % 5 - 2, step / 5 - 2);
+        if (image.rect().contains(pixel) && image.pixel(pixel) == colour)
+            return true;
     }
     return false;
 }
@@ -72,35 +63,22 @@ QImage Picture(QWidget& widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Distinct colours among every fourth pixel.
 int ColourCount(const QImage& image)
 {
     QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 4) {
-        for (int x = 0; x < image.width(); x += 4)
-            colours.insert(image.pixel(x, y));
-    }
+    for (int index = 0; index < image.width() * image.height(); index += 4)
+        colours.insert(image.pixel(index % image.width(), index / image.width()));
     return colours.size();
 }
 
-// Seconds since 1970 UTC, as the database stores times, three days apart.
-constexpr qint64 Day0 = 1578000000;
-constexpr qint64 ThreeDays = 3 * 24 * 3600;
-
-QDateTime StoredTime(qint64 seconds)
-{
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
-}
-
-// Explored places in database order (source rows 0 to 3), three days apart; the museum has no
-// location.
+// Explored places in database order (source rows 0 to 3), three days apart from 2020-01-02; the
+// museum has no location.
 const QString FourPlaces = QStringLiteral(
-    "INSERT INTO PlaceDisplays VALUES ('p1', %1, 55.75, 37.62, '', '', '', 'Arbat Cafe'),"
-    "('p2', %2, 48.86, 2.35, '', '', '', 'Zoo'), ('p3', %3, -180.0, -180.0, '', '', '', 'Arbat Museum'),"
-    "('p4', %4, -33.87, 151.21, '', '', '', 'Park');")
-                                .arg(Day0)
-                                .arg(Day0 + ThreeDays)
-                                .arg(Day0 + 2 * ThreeDays)
-                                .arg(Day0 + 3 * ThreeDays);
+    "INSERT INTO PlaceDisplays VALUES ('p1', 1578000000, 55.75, 37.62, '', '', '', 'Arbat Cafe'),"
+    "('p2', 1578259200, 48.86, 2.35, '', '', '', 'Zoo'),"
+    "('p3', 1578518400, -180.0, -180.0, '', '', '', 'Arbat Museum'),"
+    "('p4', 1578777600, -33.87, 151.21, '', '', '', 'Park');");
 const location::Coordinates ZooPosition = At(2.35, 48.86);
 const location::Coordinates ParkPosition = At(151.21, -33.87);
 
@@ -127,13 +105,6 @@ struct PageWithMap {
         QCoreApplication::processEvents();
     }
 
-    // The table's row of the record in database row `sourceRow`.
-    QModelIndex TableIndex(int sourceRow) const
-    {
-        const auto* proxy = qobject_cast<QAbstractProxyModel*>(table->model());
-        return proxy->mapFromSource(proxy->sourceModel()->index(sourceRow, 0));
-    }
-
     test::AppleMapsBackupFixture backup;
     QTemporaryDir tempFolder;
     appleMaps::AppleMapsPlugIn plugIn;
@@ -157,17 +128,16 @@ private slots:
         QTest::addColumn<location::Coordinates>("second");
         QTest::addColumn<location::Coordinates>("probe");
         QTest::addColumn<uint>("colour");
-        QTest::newRow("place") << "place" << At(37.62, 55.75) << At(0, 0) << At(37.62, 55.75) << map::style::PlaceFill;
-        QTest::newRow("dropped pin") << "pin" << At(-43.2, -22.9) << At(0, 0) << At(-43.2, -22.9)
-                                     << map::style::DroppedPinFill;
-        QTest::newRow("line, its middle") << "line" << At(2.0, 48.0) << At(4.0, 49.0) << At(3.0, 48.5)
-                                          << map::style::LineColour;
-        QTest::newRow("line across the date line") << "line" << At(179.0, -17.0) << At(-179.0, -16.0)
-                                                    << At(-180.0, -16.5) << map::style::LineColour;
-        QTest::newRow("rectangle, its west side") << "rectangle" << At(13.0, 52.0) << At(14.0, 53.0)
-                                                  << At(13.0, 52.5) << map::style::RectangleColour;
+        using namespace map::style;
+        QTest::newRow("place") << "place" << At(37.62, 55.75) << At(0, 0) << At(37.62, 55.75) << PlaceFill;
+        QTest::newRow("dropped pin") << "pin" << At(-43.2, -22.9) << At(0, 0) << At(-43.2, -22.9) << DroppedPinFill;
+        QTest::newRow("line, its middle") << "line" << At(2.0, 48.0) << At(4.0, 49.0) << At(3.0, 48.5) << LineColour;
+        QTest::newRow("line across the date line")
+            << "line" << At(179.0, -17.0) << At(-179.0, -16.0) << At(-180.0, -16.5) << LineColour;
+        QTest::newRow("rectangle, its west side")
+            << "rectangle" << At(13.0, 52.0) << At(14.0, 53.0) << At(13.0, 52.5) << RectangleColour;
         QTest::newRow("rectangle across the date line, its north side")
-            << "rectangle" << At(178.0, 60.0) << At(-172.0, 66.0) << At(-177.0, 66.0) << map::style::RectangleColour;
+            << "rectangle" << At(178.0, 60.0) << At(-172.0, 66.0) << At(-177.0, 66.0) << RectangleColour;
     }
 
     void drawsAndHitsEachShapeAtItsProjectedPixel()
@@ -177,27 +147,25 @@ private slots:
         QFETCH(location::Coordinates, second);
         QFETCH(location::Coordinates, probe);
         QFETCH(uint, colour);
-        constexpr int Id = 41;
         map::MapShapes shapes;
-        if (kind == QLatin1String("line"))
-            shapes.AddLine(Id, first, second);
-        else if (kind == QLatin1String("rectangle"))
-            shapes.AddRectangle(Id, {first, second});
+        if (kind == "line")
+            shapes.AddLine(41, first, second);
+        else if (kind == "rectangle")
+            shapes.AddRectangle(41, {first, second});
         else
-            shapes.AddPoint(Id, first, kind == QLatin1String("pin") ? map::PointKind::DroppedPin : map::PointKind::Place);
+            shapes.AddPoint(41, first, kind == "pin" ? map::PointKind::DroppedPin : map::PointKind::Place);
         map::MapView view;
         view.resize(480, 320);
         view.SetShapes(shapes);
         // Beside the shape, so that the whole of it is in view, not only its middle.
         view.ZoomBy(0.5);
         const QPoint pixel = PixelOf(view, probe);
-        QVERIFY2(HasColourNear(Picture(view), pixel, colour), qPrintable(QStringLiteral("at %1,%2").arg(pixel.x()).arg(pixel.y())));
+        QVERIFY(HasColourNear(Picture(view), pixel, colour));
 
         QSignalSpy clicked(&view, &map::MapView::ShapeClicked);
         QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::mouseClick(&view, Qt::LeftButton, {}, pixel);
-        QCOMPARE(clicked.count(), 1);
-        QCOMPARE(clicked.first().first().toInt(), Id);
+        QCOMPARE(QList<QVariantList>(clicked), QList<QVariantList>{{41}});
     }
 
     void drawsWhatTheTableShows_data()
@@ -217,11 +185,10 @@ private slots:
         QFETCH(QString, search);
         QFETCH(int, filterDays);
         PageWithMap shown(FourPlaces);
-        QVERIFY(shown.panel);
         if (filterDays > 0) {
             cmn::filter::FilterContext& context = shown.plugIn.GetFilterContext(2);
-            context.items = {cmn::filter::utils::MakeDateItem(StoredTime(Day0).addDays(-1),
-                                                              StoredTime(Day0).addDays(filterDays), 4)};
+            const QDateTime firstDay = QDateTime::fromSecsSinceEpoch(1578000000, Qt::UTC);
+            context.items = {cmn::filter::utils::MakeDateItem(firstDay.addDays(-1), firstDay.addDays(filterDays), 4)};
             context.enabled = true;
         }
         shown.page->findChild<QLineEdit*>(QStringLiteral("leSearch"))->setText(search);
@@ -237,10 +204,11 @@ private slots:
     {
         PageWithMap shown(FourPlaces);
         map::MapView& view = *shown.panel->View();
+        const auto* proxy = qobject_cast<QAbstractProxyModel*>(shown.table->model());
         QTest::mouseClick(&view, Qt::LeftButton, {}, PixelOf(view, ZooPosition));
-        QCOMPARE(shown.table->currentIndex().row(), shown.TableIndex(1).row());
+        QCOMPARE(proxy->mapToSource(shown.table->currentIndex()).row(), 1);
 
-        shown.table->setCurrentIndex(shown.TableIndex(3));
+        shown.table->setCurrentIndex(proxy->mapFromSource(proxy->sourceModel()->index(3, 0)));
         const QPoint park = PixelOf(view, ParkPosition);
         QVERIFY((park - view.rect().center()).manhattanLength() <= 2);
         QVERIFY(HasColourNear(Picture(view), park, map::style::SelectedFill));
@@ -259,21 +227,14 @@ private slots:
         // The last file read reaches the picture at the next repaint.
         QTest::qWait(500);
         const QImage picture = Picture(view);
-        const QPoint zoo = PixelOf(view, ZooPosition);
-        QVERIFY(HasColourNear(picture, zoo, map::style::PlaceFill));
+        QVERIFY(HasColourNear(picture, PixelOf(view, ZooPosition), map::style::PlaceFill));
         // The world map's fills, not only the shapes over a plain ground.
         QVERIFY(ColourCount(picture) > 20);
         const QString offlineTarget = qEnvironmentVariable(OfflinePictureVariable);
-        if (!offlineTarget.isEmpty()) {
-            QVERIFY(picture.save(offlineTarget));
-            return;
-        }
+        // The copy without a network only saves its picture; a picture missing fails the comparison.
+        if (!offlineTarget.isEmpty())
+            return static_cast<void>(picture.save(offlineTarget));
 
-        QProcess probe;
-        probe.start(QStringLiteral("unshare"), {QStringLiteral("-n"), QStringLiteral("true")});
-        if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
-            QSKIP(qPrintable("No network namespace can be made here: " + probe.errorString() + ' '
-                             + probe.readAllStandardError()));
         QTemporaryDir folder;
         const QString offlinePath = folder.filePath(QStringLiteral("offline.png"));
         QProcess offline;
@@ -282,16 +243,18 @@ private slots:
         offline.setProcessEnvironment(environment);
         offline.start(QStringLiteral("unshare"), {QStringLiteral("-n"), QCoreApplication::applicationFilePath(),
                                                   QString::fromLatin1(QTest::currentTestFunction())});
-        QVERIFY(offline.waitForFinished(120000));
-        QVERIFY2(offline.exitCode() == 0, offline.readAll().constData());
+        const bool finished = offline.waitForFinished(120000);
+        const QByteArray errors = offline.readAllStandardError();
+        if (offline.error() == QProcess::FailedToStart || errors.startsWith("unshare:"))
+            QSKIP(qPrintable("No network namespace can be made here: " + offline.errorString() + ' ' + errors));
+        QVERIFY2(finished && offline.exitCode() == 0, offline.readAllStandardOutput().constData());
         // Marble stacks the world map's layers in the order their files finish loading, which
         // varies from run to run: overlaps of borders and rivers may differ, nothing else.
         const QImage offlinePicture = QImage(offlinePath).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(offlinePicture.size(), picture.size());
         int differences = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x)
-                differences += offlinePicture.pixel(x, y) != picture.pixel(x, y);
+        for (int index = 0; index < picture.width() * picture.height(); ++index) {
+            const QPoint pixel(index % picture.width(), index / picture.width());
+            differences += !offlinePicture.valid(pixel) || offlinePicture.pixel(pixel) != picture.pixel(pixel);
         }
         QVERIFY2(differences < picture.width() * picture.height() / 10, qPrintable(QString::number(differences)));
     }
