@@ -42,6 +42,9 @@ int main(int argc, char* argv[])
         || host::IsOffscreenShow(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     host::EnsureAppDataVariable();
+    // The plug-in's map library links a web engine, which asks for this before the application
+    // exists; the map never starts it.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mapsview"));
 

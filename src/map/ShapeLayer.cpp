@@ -22,7 +22,7 @@ namespace {
 // Room around the view for the parts of shapes whose middle lies just outside it.
 constexpr double Margin = style::SelectedRadius + 2;
 // Points closer than this share a cell and are stamped once.
-constexpr int CellSize = 2;
+constexpr int CellSize = 3;
 
 // Regions smaller than this on the screen are stamped like points, so that they stay visible.
 constexpr double SmallestRectangleSide = 4.0;
