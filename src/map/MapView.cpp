@@ -252,13 +252,11 @@ void MapView::PanBy(const QPointF& pixels)
 {
     SyncMapSize();
     const ScreenProjection projection(*m_map->viewport());
-    const double longitude = m_map->centerLongitude() - pixels.x() / projection.PixelsPerDegree();
-    // The latitude at the pixel that comes to the middle; beyond the world's edge it stays.
-    qreal ignored = 0.0;
-    qreal latitude = 0.0;
-    if (!m_map->viewport()->geoCoordinates(width() / 2, static_cast<int>(std::lround(height() / 2.0 - pixels.y())),
-                                           ignored, latitude))
-        latitude = m_map->centerLatitude();
+    location::Coordinates centre;
+    centre.longitude = m_map->centerLongitude();
+    centre.latitude = m_map->centerLatitude();
+    const double longitude = centre.longitude - pixels.x() / projection.PixelsPerDegree();
+    const double latitude = projection.LatitudeAtRow(projection.Pixel(centre).y() - pixels.y());
     m_map->centerOn(NormalizedLongitude(longitude), latitude);
 }
 

@@ -47,6 +47,25 @@ QRectF ScreenProjection::RegionRect(const location::MapRegion& region) const
         .normalized();
 }
 
+double ScreenProjection::LatitudeAtRow(double y) const
+{
+    // The flat projection shows latitudes up to this one; rows rise as latitudes grow.
+    constexpr double EdgeLatitude = 85.0511;
+    constexpr int Halvings = 48;
+    location::Coordinates point;
+    point.longitude = 0.0;
+    double south = -EdgeLatitude;
+    double north = EdgeLatitude;
+    for (int step = 0; step < Halvings; ++step) {
+        point.latitude = (south + north) / 2;
+        if (Pixel(point).y() > y)
+            south = point.latitude;
+        else
+            north = point.latitude;
+    }
+    return (south + north) / 2;
+}
+
 double ScreenProjection::NearestCopy(double x, double reference) const
 {
     return x + std::round((reference - x) / m_worldWidth) * m_worldWidth;

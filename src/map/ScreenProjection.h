@@ -43,6 +43,9 @@ public:
             draw(copy * m_worldWidth);
     }
 
+    // The latitude drawn at screen row y, found through the projection itself so that it agrees
+    // with Pixel to a fraction of a pixel; rows beyond the map give the map's edge.
+    double LatitudeAtRow(double y) const;
     // x moved by whole world widths to lie within half a world of `reference`.
     double NearestCopy(double x, double reference) const;
 

@@ -27,6 +27,11 @@ constexpr int CellSize = 3;
 // Regions smaller than this on the screen are stamped like points, so that they stay visible.
 constexpr double SmallestRectangleSide = 4.0;
 
+bool IsStampSized(const QRectF& rectangle)
+{
+    return rectangle.width() < SmallestRectangleSide && rectangle.height() < SmallestRectangleSide;
+}
+
 enum class StampShape { Circle, Diamond, Square };
 
 QImage MakeStamp(int radius, QRgb fill, QRgb outline, StampShape shape)
@@ -161,7 +166,7 @@ void ShapeLayer::DrawRectangles(QPainter& painter, const ScreenProjection& proje
     std::vector<QPointF> smallRectangles;
     for (const MapRectangle& rectangle : m_shapes->Rectangles()) {
         ForEachRectangleCopy(projection, rectangle, [&](const QRectF& cut) {
-            if (cut.width() < SmallestRectangleSide && cut.height() < SmallestRectangleSide)
+            if (IsStampSized(cut))
                 smallRectangles.push_back(cut.center());
             else
                 rectangles.push_back(cut);
@@ -229,7 +234,12 @@ void ShapeLayer::DrawSelected(QPainter& painter, const ScreenProjection& project
             continue;
         painter.setPen(QPen(QColor::fromRgba(style::SelectedOutline), style::SelectedLineWidth / 2));
         painter.setBrush(QColor::fromRgba(style::SelectedAreaFill));
-        ForEachRectangleCopy(projection, rectangle, [&](const QRectF& cut) { painter.drawRect(cut); });
+        ForEachRectangleCopy(projection, rectangle, [&](const QRectF& cut) {
+            if (IsStampSized(cut))
+                Stamp(painter, m_selectedStamp, cut.center());
+            else
+                painter.drawRect(cut);
+        });
     }
     for (const MapLine& line : m_shapes->Lines()) {
         if (line.id != id)

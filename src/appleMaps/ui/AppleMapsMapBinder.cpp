@@ -8,6 +8,8 @@
 #include "map/MapPanel.h"
 #include "map/MapShapes.h"
 #include "map/MapView.h"
+#include "viewers/gui/StyleNames.h"
+#include "viewers/gui/StyleSheetManager.h"
 
 #include <QAbstractProxyModel>
 #include <QCoreApplication>
@@ -59,6 +61,11 @@ AppleMapsMapBinder::AppleMapsMapBinder(AppleMapsWidgetForm& form,
     m_toggle->setText(QCoreApplication::translate("cmn", "Map"));
     m_toggle->setToolTip(QCoreApplication::translate("cmn", "Show or hide the map of the shown records"));
     m_toggle->setCheckable(true);
+    // A switch like the kit's display-mode buttons: orange while the map is shown.
+    for (const int styleClass : {viewers::gui::StyleClass::border_left_radius_small,
+                                 viewers::gui::StyleClass::border_right_radius_small,
+                                 viewers::gui::StyleClass::font_post_tiny})
+        viewers::gui::ApplyStyle(viewers::gui::StyleGroup::DisplayedModeWidget, styleClass, m_toggle);
     form.layoutButtons->insertWidget(form.layoutButtons->indexOf(form.explortButtonPlaceolder), m_toggle);
     connect(m_toggle, &QToolButton::toggled, this, &AppleMapsMapBinder::OnToggled);
 
