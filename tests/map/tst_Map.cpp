@@ -23,7 +23,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtMath>
 
 #include <memory>
 
@@ -43,7 +42,7 @@ QPoint PixelOf(const map::MapView& view, const location::Coordinates& point)
 {
     qreal x = 0;
     qreal y = 0;
-    view.Viewport().screenCoordinates(qDegreesToRadians(point.longitude), qDegreesToRadians(point.latitude), x, y);
+    view.Viewport().screenCoordinates(point.longitude * Marble::DEG2RAD, point.latitude * Marble::DEG2RAD, x, y);
     return QPointF(x, y).toPoint();
 }
 
