@@ -13,6 +13,8 @@ packages=(
   dpkg-dev desktop-file-utils
   # Qt's own texts (standard dialogs, buttons) in the viewer's other languages
   qttranslations5-l10n
+  # The offline world map: Marble's library, its map data and the readers of that data
+  libmarble-dev marble-data marble-plugins
   # CJK and Devanagari glyphs, so that place names in those scripts are not drawn as boxes
   fonts-wqy-microhei fonts-lohit-deva
 )

@@ -30,6 +30,8 @@ constexpr QSize kScreenshotSize(1400, 860);
 constexpr int kSearchSettleMs = 2000;
 // Lets layouts, the toolbar's switch and the filter panel's Quick widget settle.
 constexpr int kSettleMs = 300;
+// The map reads its world map's files in the background when it first opens.
+constexpr int kMapSettleMs = 1500;
 constexpr int kUsageError = 2;
 // The pages are laid out for the viewer's compact font.
 constexpr int kFontPixelSize = 12;
@@ -39,12 +41,13 @@ struct ShowArguments {
     QString screenshotPath;
     std::optional<int> category;
     QString searchText;
+    bool showMap = false;
 };
 
 void PrintShowUsage(QTextStream& err)
 {
     err << QCoreApplication::translate(
-        "cmn", "Usage: mapsview show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT]]")
+        "cmn", "Usage: mapsview show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT] [--map]]")
         << Qt::endl;
 }
 
@@ -53,6 +56,10 @@ std::optional<ShowArguments> ParseArguments(const QStringList& arguments)
     ShowArguments parsed;
     for (int index = 0; index < arguments.size(); ++index) {
         const QString& argument = arguments.at(index);
+        if (argument == QLatin1String("--map")) {
+            parsed.showMap = true;
+            continue;
+        }
         if (!argument.startsWith(QLatin1String("--"))) {
             if (!parsed.backupPath.isEmpty())
                 return std::nullopt;
@@ -76,9 +83,9 @@ std::optional<ShowArguments> ParseArguments(const QStringList& arguments)
             return std::nullopt;
         }
     }
-    // --category and --search script a screenshot, and a screenshot needs a backup.
+    // --category, --search and --map script a screenshot, and a screenshot needs a backup.
     const bool screenshot = !parsed.screenshotPath.isEmpty();
-    if ((!screenshot && (parsed.category || !parsed.searchText.isEmpty()))
+    if ((!screenshot && (parsed.category || !parsed.searchText.isEmpty() || parsed.showMap))
         || (screenshot && parsed.backupPath.isEmpty()))
         return std::nullopt;
     return parsed;
@@ -116,6 +123,11 @@ QString TakeScreenshot(viewer::MainWindow& window, const ShowArguments& argument
             .arg(window.statusBar()->currentMessage());
     if (arguments.category && !viewer::PressCategoryButton(window.Page(), *arguments.category))
         return QCoreApplication::translate("cmn", "The page has no category %1.").arg(*arguments.category);
+    if (arguments.showMap) {
+        if (!viewer::ShowPageMap(window.Page()))
+            return QCoreApplication::translate("cmn", "The page has no map.");
+        Wait(kMapSettleMs);
+    }
     if (!arguments.searchText.isEmpty()) {
         QLineEdit* searchLine = viewer::FindSearchLine(window.Page());
         if (!searchLine)

@@ -26,7 +26,7 @@ void PrintUsage(QTextStream& out)
     out << "Usage: mapsview COMMAND [ARGUMENTS] [--language ru|en]\n"
            "A viewer for the Apple Maps data of extracted iCloud-synced backups.\n\n"
            "Commands:\n"
-           "  show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT]]   the window; or a PNG of it\n"
+           "  show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT] [--map]]   the window; or a PNG of it\n"
            "  info [PATH]   the category's name, shortcut and version; with PATH, its icon and record count\n"
            "  summary PATH  the category, its size and record counts as one JSON line\n"
            "  export-kml PATH KIND OUT.kml   every record of KIND (searches, favorites, explored, directions) as KML\n"
@@ -50,6 +50,9 @@ int main(int argc, char* argv[])
         || host::IsOffscreenShow(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     host::EnsureAppDataVariable();
+    // The plug-in's map library links a web engine, which asks for this before the application
+    // exists; the map never starts it.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("mapsview"));
 

@@ -267,5 +267,9 @@
         <source>Parsing of %1 was stopped.</source>
         <translation>Разбор %1 остановлен.</translation>
     </message>
+    <message>
+        <source>The page has no map.</source>
+        <translation>На странице нет карты.</translation>
+    </message>
 </context>
 </TS>

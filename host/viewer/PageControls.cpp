@@ -1,5 +1,6 @@
 #include "PageControls.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -33,6 +34,16 @@ QWidget* FindCategoryButton(const QWidget* page, int category)
 QLineEdit* FindSearchLine(const QWidget* page)
 {
     return page ? page->findChild<QLineEdit*>(QStringLiteral("leSearch")) : nullptr;
+}
+
+bool ShowPageMap(const QWidget* page)
+{
+    auto* toggle = page ? page->findChild<QAbstractButton*>(QStringLiteral("mapToggleButton")) : nullptr;
+    if (!toggle)
+        return false;
+    if (!toggle->isChecked())
+        toggle->click();
+    return true;
 }
 
 bool PressCategoryButton(const QWidget* page, int category)

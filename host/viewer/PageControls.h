@@ -13,6 +13,9 @@ namespace host::viewer {
 QWidget* FindCategoryButton(const QWidget* page, int category);
 // The line the user types a search into; null when the page has none.
 QLineEdit* FindSearchLine(const QWidget* page);
+// Shows the map beside the tables as the user's click on its toggle would; false when the page has
+// no map.
+bool ShowPageMap(const QWidget* page);
 // Presses the category's toolbar button as the user's left mouse button would; false when the
 // page has no such button.
 bool PressCategoryButton(const QWidget* page, int category);

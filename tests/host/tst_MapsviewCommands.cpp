@@ -239,6 +239,7 @@ void TestMapsviewCommands::showSavesAScreenshot_data()
     QTest::newRow("the page as it opens") << QStringList();
     QTest::newRow("favourites") << QStringList{"--category", "1"};
     QTest::newRow("directions searches with a search") << QStringList{"--category", "3", "--search", "a"};
+    QTest::newRow("searches with the map") << QStringList{"--category", "0", "--map"};
 }
 
 // The window is read-only towards the backup and leaves no private copy behind.

@@ -3,6 +3,7 @@
 #include "AppleMapsBookmarksTableView.h"
 #include "AppleMapsDirectionsSearchesTableView.h"
 #include "AppleMapsFilterManager.h"
+#include "AppleMapsMapBinder.h"
 #include "AppleMapsModelBase.h"
 #include "AppleMapsPlacesTableView.h"
 #include "AppleMapsSearchHistoryTableView.h"
@@ -116,6 +117,7 @@ AppleMapsWidget::AppleMapsWidget(IAppleMapsPresenter* presenter)
             &pluginGui::StackedFilterWidget::OnCategoryChanged);
 
     BuildPages();
+    new AppleMapsMapBinder(*m_ui, m_pages, this);
 
     connect(m_filterPanel, &pluginGui::FilterStateWidgetResizeable::FilterSwitchStateChanged, m_stackedFilter,
             &pluginGui::StackedFilterWidget::OnFilterSwitchStateChanged);

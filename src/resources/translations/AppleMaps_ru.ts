@@ -613,5 +613,33 @@
         <source>File is too large to be read: </source>
         <translation>Файл слишком велик для чтения: </translation>
     </message>
+    <message>
+        <source>Map</source>
+        <translation>Карта</translation>
+    </message>
+    <message>
+        <source>Show or hide the map of the shown records</source>
+        <translation>Показать или скрыть карту показанных записей</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Приблизить</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Отдалить</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Вписать</translation>
+    </message>
+    <message>
+        <source>Zoom to all shown records</source>
+        <translation>Показать все отображаемые записи</translation>
+    </message>
+    <message>
+        <source>%1 shown, %2 without a location</source>
+        <translation>Показано: %1, без местоположения: %2</translation>
+    </message>
 </context>
 </TS>
