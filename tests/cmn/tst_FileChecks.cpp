@@ -114,11 +114,6 @@ private slots:
                  "Not enough space on the disk. Path: " + m_folder.filePath(name));
     }
 
-    void diskFreeSpaceOfAnUnreachableFolderIsNone()
-    {
-        QVERIFY(!utils::CheckDiskFreeSpace(PathOf("no/such/folder/file.bin"), 0, false));
-    }
-
     void fileSize()
     {
         QCOMPARE(utils::GetFileSize(PathOf("data.bin")), std::uint64_t(10));

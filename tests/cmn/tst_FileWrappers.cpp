@@ -36,23 +36,6 @@ private slots:
         QVERIFY(m_folder.isValid());
     }
 
-    void fileWrapperWritesAndReopens()
-    {
-        const QString path = m_folder.filePath("wrapped.txt");
-        {
-            FileWrapper file;
-            file.InitFile(path.toStdWString(), L"wb");
-            QVERIFY(file.Get());
-            QCOMPARE(std::fputs("first", file.Get()) >= 0, true);
-            // Reopening closes (and so flushes) the first stream.
-            file.InitFile(path.toStdWString(), L"ab");
-            QCOMPARE(std::fputs(" second", file.Get()) >= 0, true);
-        }
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("first second"));
-    }
-
     void fileWrapperFailureNamesThePath()
     {
         const QString path = m_folder.filePath("no/such/folder/file.txt");

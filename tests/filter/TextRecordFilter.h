@@ -18,17 +18,7 @@ using TextRecords = std::vector<TextRecord>;
 // passes the date filter; every occurrence of the search text is a match.
 class TextRecordFilter final : public pluginGui::FilterBaseTemplate<TextRecords> {
 public:
-    explicit TextRecordFilter(cmn::filter::FilterContext* context = nullptr, int* destructions = nullptr)
-        : FilterBaseTemplate(context)
-        , m_destructions(destructions)
-    {
-    }
-
-    ~TextRecordFilter() override
-    {
-        if (m_destructions)
-            ++*m_destructions;
-    }
+    using FilterBaseTemplate::FilterBaseTemplate;
 
 protected:
     bool IsRowAccepted(int row) override
@@ -42,9 +32,6 @@ protected:
     {
         total += (*GetData())[row].text.count(GetSearchText(), Qt::CaseInsensitive);
     }
-
-private:
-    int* m_destructions;
 };
 
 inline TextRecords MakeTextRecords(const QStringList& texts)

@@ -27,13 +27,9 @@ private slots:
         const int full = metrics.horizontalAdvance(LongText);
         const int half = full / 2;
         QTest::newRow("fits exactly: unchanged") << int(Qt::ElideRight) << LongText << full << LongText;
-        QTest::newRow("right: one character before Qt's cut")
-            << int(Qt::ElideRight) << LongText << half
-            << metrics.elidedText(LongText, Qt::ElideRight, half).chopped(2) + Ellipsis;
         QTest::newRow("middle: as Qt cuts") << int(Qt::ElideMiddle) << LongText << half
                                             << metrics.elidedText(LongText, Qt::ElideMiddle, half);
         QTest::newRow("no room at all leaves the ellipsis") << int(Qt::ElideRight) << LongText << 0 << Ellipsis;
-        QTest::newRow("empty text") << int(Qt::ElideRight) << QString() << 0 << QString();
     }
 
     void elideText()

@@ -1,8 +1,6 @@
 #include "support/TestRegistry.h"
 
 #include "exportReport/button/ExportButton.h"
-#include "exportReport/button/ExportMenuAction.h"
-#include "exportReport/button/ExportMenuItemWidget.h"
 #include "exportReport/button/ExportSaveMenu.h"
 
 #include <QApplication>
@@ -86,10 +84,6 @@ private slots:
 
         button.OnShowExportButton(type, true);
         QTEST(OfferedEntries(*button.GetMenu()), "offered");
-        for (QAction* action : button.GetMenu()->actions()) {
-            auto* entry = static_cast<pluginGui::ExportMenuAction*>(action);
-            QCOMPARE(entry->GetItemWidget()->isHidden(), !action->isVisible());
-        }
 
         button.OnShowExportButton(type, false);
         QCOMPARE(OfferedEntries(*button.GetMenu()), QStringLiteral("All...|"));

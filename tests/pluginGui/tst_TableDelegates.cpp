@@ -8,12 +8,10 @@
 #include "pluginGui/CellPointer.h"
 #include "pluginGui/DelegateActionType.h"
 #include "pluginGui/ElidedSyntaxHighlighter.h"
-#include "pluginGui/PerformAction.h"
 #include "pluginGui/TableStaticTextDelegateBase.h"
 #include "pluginGui/TableUrlDelegateBase.h"
 
 #include <QHelpEvent>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
@@ -178,34 +176,36 @@ private slots:
         QCOMPARE(copied, url);
     }
 
-    void performActionRejectsUnknownActions()
+    // Only the last row closes the grid at its bottom; the first column's left edge is the view's.
+    void bordersFollowTheGrid_data()
     {
-        test::CellTable table(400, 1);
-        const QModelIndex index = table.model.index(0, 0);
-        table.model.setData(index, QStringLiteral("text"));
-        pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
-        test::UrlCatcher catcher;
-        QString copied;
-
-        pluginGui::PerformAction(QPoint(15, 10), index, QUrl(QStringLiteral("https://example.com")), &table.view, &delegate,
-                                 7, &copied);
-        QVERIFY(copied.isEmpty());
-        QVERIFY(catcher.opened.isEmpty());
-
-        pluginGui::PerformAction(QPoint(15, 10), index, QUrl(), &table.view, &delegate, pluginGui::RightClickAction, &copied);
-        QCOMPARE(copied, QStringLiteral("text"));
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("leftEdge");
+        QTest::addColumn<bool>("bottomEdge");
+        QTest::newRow("first column") << 0 << 0 << 0 << false;
+        QTest::newRow("other column") << 0 << 1 << 40 << false;
+        QTest::newRow("last row") << 2 << 1 << 40 << true;
     }
 
-    void rowPaintedReportsTheRow()
+    void bordersFollowTheGrid()
     {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, leftEdge);
         test::CellTable table(100, 3);
-        pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
-        QSignalSpy painted(&delegate, &pluginGui::InteractiveDelegateBase::RowPainted);
-        const QModelIndex index = table.model.index(2, 0);
+        table.model.setColumnCount(2);
+        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
+        const QModelIndex index = table.model.index(row, column);
+        QStyleOptionViewItem option = table.OptionFor(index);
+        option.rect = QRect(40, 20, 60, 24);
 
-        test::PaintCell(delegate, table.OptionFor(index), index);
-        QCOMPARE(painted.count(), 1);
-        QCOMPARE(painted.first().first().toInt(), 2);
+        const QImage image = test::PaintCell(delegate, option, index);
+        const QColor grid(241, 242, 242);
+        QCOMPARE(image.pixelColor(leftEdge, 30), grid);
+        QCOMPARE(image.pixelColor(leftEdge == 0 ? 40 : 0, 30), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(99, 30), grid);
+        QTEST(image.pixelColor(70, 43) == grid, "bottomEdge");
     }
 };
 

@@ -41,16 +41,6 @@ private slots:
         QCOMPARE(document.ToHtml(), html);
     }
 
-    void linkPositionsLineUpWithThePlainText()
-    {
-        pluginGui::TextPartDocument document;
-        QVERIFY(document.Parse("Found in <a href=\"#1\">Favorites</a> today"));
-        const pluginGui::ITextPart& link = *document.GetParts().at(1);
-        QCOMPARE(link.GetStart(), 9);
-        QCOMPARE(link.GetLength(), 9);
-        QCOMPARE(document.GetParts().at(2)->GetStart(), 18);
-    }
-
     void shortenedPlainTextKeepsTheLinkMarkup_data()
     {
         QTest::addColumn<QString>("shortened");

@@ -8,6 +8,7 @@
 #include "appleMaps/ui/AppleMapsWidget.h"
 #include "core/interfaces/ICategoryPlugIn.h"
 #include "exportReport/button/ExportButton.h"
+#include "exportReport/button/ExportSaveMenu.h"
 #include "pluginGui/ClickableLabelBase.h"
 #include "pluginGui/InfoBarWidget.h"
 #include "viewers/gui/NoResultsWidget.h"
@@ -126,6 +127,14 @@ void Search(QWidget& page, const QString& text)
     edit->setText(text);
 }
 
+QString OfferedExports(QWidget& page)
+{
+    QString entries;
+    for (const QAction* action : page.findChild<pluginGui::ExportButton*>()->GetMenu()->actions())
+        entries += action->isVisible() ? action->text() + '|' : QString();
+    return entries;
+}
+
 QAbstractItemModel* ShownRows(QWidget& page)
 {
     auto* pages = page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
@@ -205,8 +214,10 @@ private slots:
         ParsedBackup parsed(FourPlaces);
         const std::unique_ptr<core::CategoryViewBase> page = parsed.TakePage();
         QVERIFY(page);
+        QCOMPARE(OfferedExports(*page), QStringLiteral("All...|"));
         Search(*page, QStringLiteral("Arbat"));
         QTRY_COMPARE(ShownRows(*page)->rowCount(), 2);
+        QCOMPARE(OfferedExports(*page), QStringLiteral("Filtered...|All...|"));
 
         const QString path = parsed.tempFolder.filePath(QStringLiteral("places.kml"));
         exportReport::INativeExport& nativeExport = parsed.plugIn;
