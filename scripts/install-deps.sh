@@ -8,7 +8,7 @@ packages=(
   qttools5-dev qttools5-dev-tools
   libboost-filesystem-dev libboost-date-time-dev libboost-system-dev
   libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev libbenchmark-dev
-  openssl time
+  openssl time unzip
   # CJK and Devanagari glyphs, so that place names in those scripts are not drawn as boxes
   fonts-wqy-microhei fonts-lohit-deva
 )

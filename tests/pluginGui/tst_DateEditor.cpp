@@ -96,20 +96,6 @@ private slots:
         QVERIFY(errors.isEmpty());
     }
 
-    void removedBoundNoLongerMarksTheDate()
-    {
-        m_editor->SetMinimumDate(QDate(2020, 1, 1));
-        m_editor->SetDate(QDate(2019, 7, 14));
-        QVERIFY(IsItalic(m_lineEdit));
-        QVERIFY(m_lineEdit->IsOutOfRange());
-
-        m_editor->SetMinimumDate(QDate());
-        QVERIFY(!m_lineEdit->IsOutOfRange());
-        LoseFocus(m_lineEdit);
-        QCOMPARE(m_editor->GetDate(), QDate(2019, 7, 14));
-        QVERIFY(!IsItalic(m_lineEdit));
-    }
-
     void calendarIconTogglesThePopup()
     {
         auto* icon = m_editor->findChild<viewers::gui::ClickableLabel*>();

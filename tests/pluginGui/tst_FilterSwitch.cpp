@@ -1,14 +1,9 @@
 #include "support/TestRegistry.h"
 
 #include "pluginGui/FilterStateWidget.h"
-#include "pluginGui/FilterStateWidgetResizeable.h"
 #include "pluginQml/FilterSwitcher.h"
 #include "qml/QuickControls.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QMouseEvent>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -27,13 +22,6 @@ pluginQml::FilterSwitcher* ShownSwitch(QWidget* owner)
     auto* switcher = owner->findChild<pluginQml::FilterSwitcher*>();
     owner->show();
     return QTest::qWaitForWindowExposed(owner) ? switcher : nullptr;
-}
-
-void SendMouse(QWidget* target, QEvent::Type type, const QPoint& position)
-{
-    QMouseEvent event(type, position, target->mapToGlobal(position), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
 }
 
 } // namespace
@@ -98,72 +86,6 @@ private slots:
         QVERIFY(!switcher->IsChecked());
     }
 
-    void hideSlidesTowardsTheAnchor_data()
-    {
-        QTest::addColumn<bool>("leftAnchored");
-        QTest::addColumn<int>("hiddenX");
-        // A 200 pixel wide panel at x = 300 keeps 20 pixels in view.
-        QTest::newRow("left-anchored") << true << 300 - 180;
-        QTest::newRow("right-anchored") << false << 300 + 180;
-    }
-
-    void hideSlidesTowardsTheAnchor()
-    {
-        QFETCH(bool, leftAnchored);
-        QFETCH(int, hiddenX);
-
-        QWidget window;
-        window.resize(800, 400);
-        auto* bar = new pluginGui::FilterStateWidget(&window, leftAnchored, 10, 30);
-        auto* controls = new QLabel("controls");
-        bar->SetFilterWidget(controls);
-        const QRect open(300, 0, 200, 400);
-        bar->setGeometry(open);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        for (QPushButton* button : bar->findChildren<QPushButton*>()) {
-            if (button->text() == QLatin1String("Hide"))
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
-        QTRY_VERIFY(!controls->isVisible());
-        QCOMPARE(bar->geometry(), QRect(hiddenX, 0, 200, 400));
-
-        bar->OnShowFilterClicked();
-        QVERIFY(controls->isVisible());
-        QTRY_COMPARE(bar->geometry(), open);
-    }
-
-    void gripResizesWithinBounds_data()
-    {
-        QTest::addColumn<int>("mouseX");
-        QTest::addColumn<int>("width");
-        QTest::newRow("within the bounds") << 300 << 300;
-        QTest::newRow("past the maximum") << 341 << 210;
-        QTest::newRow("below the minimum") << 209 << 210;
-    }
-
-    void gripResizesWithinBounds()
-    {
-        QFETCH(int, mouseX);
-        QFETCH(int, width);
-
-        pluginGui::FilterStateWidgetResizeable panel(nullptr, true, 340, 210);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        QWidget* grip = nullptr;
-        for (QWidget* child : panel.findChildren<QWidget*>()) {
-            if (child->testAttribute(Qt::WA_SetCursor) && child->cursor().shape() == Qt::SplitHCursor)
-                grip = child;
-        }
-        QVERIFY(grip != nullptr);
-        QCOMPARE(panel.width(), 210);
-
-        SendMouse(grip, QEvent::MouseButtonPress, QPoint(1, 1));
-        SendMouse(grip, QEvent::MouseMove, grip->mapFrom(&panel, QPoint(mouseX, 1)));
-        SendMouse(grip, QEvent::MouseButtonRelease, grip->mapFrom(&panel, QPoint(mouseX, 1)));
-        QCOMPARE(panel.width(), width);
-    }
 };
 
 MAPS_TEST_CLASS(FilterSwitchTest);

@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -52,24 +51,6 @@ private slots:
         QVERIFY2(sinceTimeout.elapsed() >= 450, "hidden before its slide-up animation ended");
         QVERIFY(!popup->isVisible());
         QCOMPARE(hidden.count(), 1);
-    }
-
-    void popupFollowsTheWindowWidthAndClosesAtOnce()
-    {
-        QWidget window;
-        window.resize(300, 200);
-        auto* popup = new viewers::gui::NotificationPopupTimerWidget(&window);
-        window.show();
-        popup->ShowAnimated();
-        window.resize(640, 200);
-        QTRY_COMPARE(popup->width(), 640);
-        QTRY_COMPARE(popup->height(), 26);
-
-        QSignalSpy hidden(popup, &viewers::gui::NotificationPopup::HideFinished);
-        QTest::mouseClick(popup->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
-        QVERIFY(!popup->isVisible());
-        QCOMPARE(hidden.count(), 1);
-        QVERIFY(!popup->findChild<QTimer*>()->isActive());
     }
 
     void messageIsCutInTheMiddleToItsParent()
