@@ -73,18 +73,6 @@ class FilterPanelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void blockStartsSwitchedOffOnTheWidestRange()
-    {
-        Panel panel;
-        QCOMPARE(panel.Field("from")->text(), QStringLiteral("01.03.2019"));
-        QCOMPARE(panel.Field("until")->text(), QStringLiteral("10.03.2019"));
-        for (int category : {0, 1}) {
-            QCOMPARE(panel.source.Bound(category, cmn::filter::DateFromIndex), March(1));
-            QCOMPARE(panel.source.Bound(category, cmn::filter::DateUntilIndex), March(10));
-            QVERIFY(!panel.source.contexts[category].enabled);
-        }
-    }
-
     void editedRangeFiltersEveryCategory_data()
     {
         QTest::addColumn<QDateTime>("recordDate");
@@ -170,21 +158,6 @@ private slots:
             QTEST(panel.source.Bound(category, cmn::filter::DateFromIndex), "from");
             QTEST(panel.source.Bound(category, cmn::filter::DateUntilIndex), "until");
         }
-    }
-
-    void refreshShowsTheCountsOfItsFilteringPass()
-    {
-        Panel panel;
-        // Stands in for the page: filters ten records, four of them outside 5 to 10 March.
-        connect(&panel.widget, &pluginGui::StackedFilterWidget::FilterContextChanged, [&panel](int category) {
-            for (int day = 2; day < 12; ++day)
-                cmn::filter::PassesDateFilter(Utc(2019, 3, day), panel.source.contexts[category]);
-        });
-        panel.Field("from")->setText("05.03.2019");
-        QCOMPARE(panel.CountLabel()->text(), QString());
-
-        panel.widget.OnFilterSwitchStateChanged(2);
-        QCOMPARE(panel.CountLabel()->text(), QStringLiteral("(-4)"));
     }
 
     void categoryChange_data()

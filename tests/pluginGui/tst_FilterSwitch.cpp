@@ -32,39 +32,6 @@ class FilterSwitchTest : public QObject {
 private slots:
     void initTestCase() { host::InitQuickControls(); }
 
-    void switcherReportsItsState_data()
-    {
-        QTest::addColumn<bool>("initiallyOn");
-        QTest::addColumn<int>("setState");  // -1: a click instead
-        QTest::addColumn<QString>("reported");
-        QTest::addColumn<bool>("checked");
-        QTest::newRow("click turns it on") << false << -1 << "2" << true;
-        QTest::newRow("set on") << false << 2 << "2" << true;
-        QTest::newRow("set to the state it has") << true << 2 << "" << true;
-    }
-
-    void switcherReportsItsState()
-    {
-        QFETCH(bool, initiallyOn);
-        QFETCH(int, setState);
-
-        QWidget window;
-        auto* switcher = new pluginQml::FilterSwitcher(&window);
-        switcher->resize(48, 22);
-        QVERIFY(ShownSwitch(&window) != nullptr);
-        QVERIFY(switcher->rootObject() != nullptr);
-        switcher->SetCheckState(initiallyOn ? 2 : 0);
-        QCOMPARE(switcher->IsChecked(), initiallyOn);
-
-        QSignalSpy states(switcher, &pluginQml::FilterSwitcher::SwitchStateChanged);
-        if (setState < 0)
-            QTest::mouseClick(switcher, Qt::LeftButton, {}, QPoint(24, 11));
-        else
-            switcher->SetCheckState(setState);
-        QTEST(States(states), "reported");
-        QTEST(switcher->IsChecked(), "checked");
-    }
-
     void stateBarLeavesTheClickToItsListener()
     {
         pluginGui::FilterStateWidget bar(nullptr, true, 10, 30);

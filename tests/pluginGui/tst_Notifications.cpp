@@ -4,7 +4,6 @@
 #include "viewers/gui/NotificationPopupTimerWidget.h"
 
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -51,26 +50,6 @@ private slots:
         QVERIFY2(sinceTimeout.elapsed() >= 450, "hidden before its slide-up animation ended");
         QVERIFY(!popup->isVisible());
         QCOMPARE(hidden.count(), 1);
-    }
-
-    void messageIsCutInTheMiddleToItsParent()
-    {
-        QWidget strip;
-        auto* message = new viewers::gui::NotificationMessage(&strip, 60);
-        message->SetText(Message);
-        strip.show();
-        auto* label = message->findChild<QLabel*>("NotificationMessageText");
-        QVERIFY(label != nullptr);
-
-        strip.resize(300, 26);
-        QTRY_VERIFY(label->text().contains(QChar(0x2026)));
-        QVERIFY(label->text().startsWith("Category"));
-        QVERIFY(label->text().endsWith("kml "));
-        QCOMPARE(label->toolTip(), QStringLiteral("<p style='white-space:pre'>%1 </p>").arg(Message));
-
-        strip.resize(2000, 26);
-        QTRY_COMPARE(label->text(), Message + ' ');
-        QCOMPARE(label->toolTip(), QString());
     }
 
 };

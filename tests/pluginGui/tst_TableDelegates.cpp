@@ -1,12 +1,10 @@
 #include "support/CellPainting.h"
 #include "support/TestRegistry.h"
-#include "support/UrlCatcher.h"
 
 #include "cmn/Address.h"
 #include "pluginGui/AddressDelegate.h"
 #include "pluginGui/CellHtml.h"
 #include "pluginGui/CellPointer.h"
-#include "pluginGui/DelegateActionType.h"
 #include "pluginGui/ElidedSyntaxHighlighter.h"
 #include "pluginGui/TableStaticTextDelegateBase.h"
 #include "pluginGui/TableUrlDelegateBase.h"
@@ -14,7 +12,6 @@
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
-#include <QUrl>
 
 #include <memory>
 
@@ -136,44 +133,6 @@ private slots:
 
         test::PaintCell(delegate, table.OptionFor(index), index);
         QCOMPARE(delegate.drawn, QStringList{drawn});
-    }
-
-    void nullStringPointerPaintsNothing()
-    {
-        test::CellTable table(300, 1);
-        const QModelIndex index = table.model.index(0, 0);
-        table.model.setData(index, QVariant::fromValue(static_cast<const QString*>(nullptr)));
-        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, true);
-
-        test::PaintCell(delegate, table.OptionFor(index), index);
-        QVERIFY(delegate.drawn.isEmpty());
-        QCOMPARE(delegate.GetText(index), QString());
-    }
-
-    void urlCellOpensOnLeftClickOverTheLink()
-    {
-        const QString url = QStringLiteral("https://maps.example.com/place/1");
-        test::CellTable table(400, 1);
-        const QModelIndex index = table.model.index(0, 0);
-        table.model.setData(index, QVariant::fromValue(&url));
-        pluginGui::TableUrlDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, true);
-        const QRect cell = table.view.visualRect(index);
-        const QPoint onLink = cell.topLeft() + QPoint(CellMargins.left() + 8, VerticalInset + 6);
-        const QPoint pastLink = QPoint(cell.right() - 2, onLink.y());
-        test::UrlCatcher catcher;
-
-        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
-        QVERIFY(catcher.opened.isEmpty());
-        delegate.HandleMouseAction(onLink, index, &table.view, pluginGui::MoveAction, nullptr);
-        QCOMPARE(table.view.cursor().shape(), Qt::PointingHandCursor);
-        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::MoveAction, nullptr);
-        QCOMPARE(table.view.cursor().shape(), Qt::ArrowCursor);
-        delegate.HandleMouseAction(onLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
-        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(url)});
-
-        QString copied;
-        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::RightClickAction, &copied);
-        QCOMPARE(copied, url);
     }
 
     // Only the last row closes the grid at its bottom; the first column's left edge is the view's.
