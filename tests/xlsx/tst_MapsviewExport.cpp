@@ -102,16 +102,6 @@ private slots:
         QVERIFY(summary != cells.end());
     }
 
-    void reportDateRange()
-    {
-        const QString target = m_folder.filePath("future.xlsx");
-        const Run run = Mapsview({"export-report", m_backup, target, "--from", "2999-01-01"}, m_appData);
-        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
-        const QMap<QString, QString> cells = test::XlsxReader(target).Cells(1);
-        QVERIFY(std::any_of(cells.begin(), cells.end(),
-                            [](const QString& text) { return text.startsWith("Exported 0 entries out of "); }));
-    }
-
     void failures_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -59,25 +59,6 @@ private slots:
         QCOMPARE(reader.Cells(2).value("A1"), QString("Name"));
     }
 
-    void workbookWithoutTablesStillOpens()
-    {
-        const QString path = m_folder.filePath("empty.xlsx");
-        host::xlsx::XlsxWorkbook workbook(path);
-        workbook.Close();
-        const test::XlsxReader reader(path);
-        QVERIFY(reader.IsValid());
-        QCOMPARE(reader.SheetNames().size(), 1);
-    }
-
-    void unknownColumnIsAnError()
-    {
-        host::xlsx::XlsxWorkbook workbook(m_folder.filePath("unused.xlsx"));
-        const auto table = workbook.CreateTable("t", 1);
-        table->AddColumn("Date", 30.0);
-        table->BeginRow(45.0);
-        QVERIFY_EXCEPTION_THROWN(table->SetCell("Title", "x"), std::runtime_error);
-    }
-
     void longTablesContinueOnNewSheets_data()
     {
         QTest::addColumn<int>("rows");
