@@ -46,19 +46,6 @@ private slots:
         QVERIFY(test::ProcessRecordingSink());
     }
 
-    void copyFailureNamesBothPathsAndTheSystemText()
-    {
-        const QString source = PathOf("missing.db");
-        const QString destination = PathOf("copy-of-missing.db");
-        const auto failure =
-            CaughtException<FileSystemException>([&] { utils::CopyFileW(Fs(source), Fs(destination)); });
-        QVERIFY(failure);
-        QCOMPARE(QString::fromStdString(failure->GetUserText()),
-                 QString("Can't copy file: %1 to %2. Filesystem error: %3")
-                     .arg(source, destination, QString::fromStdString(std::strerror(ENOENT))));
-        QVERIFY(!QFile::exists(destination));
-    }
-
     void createDirectoryBelowAFileFails()
     {
         QVERIFY(WriteFile(PathOf("plain-file"), "x"));

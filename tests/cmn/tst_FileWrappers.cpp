@@ -47,17 +47,6 @@ private slots:
         QVERIFY(!file.Get());
     }
 
-    void tempFileIsDeletedWithItsHolder()
-    {
-        const QString path = MakeFile("copy.db");
-        QVERIFY(!path.isEmpty());
-        {
-            const TempFileWrapper holder(path.toStdWString());
-            QVERIFY(QFileInfo::exists(path));
-        }
-        QVERIFY(!QFileInfo::exists(path));
-    }
-
     void movedHolderDeletesOnlyOnce()
     {
         const QString first = MakeFile("first.db");

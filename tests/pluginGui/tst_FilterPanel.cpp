@@ -61,7 +61,6 @@ struct Panel {
     {
         return Editor(name == QLatin1String("from") ? 0 : 1)->findChild<viewers::gui::DateLineEdit*>();
     }
-    QLabel* CountLabel() { return widget.findChild<pluginGui::CheckBoxWithItemsCount*>()->findChild<QLabel*>(); }
 
     Contexts source;
     pluginGui::StackedFilterWidget widget{nullptr, &source, 3};
