@@ -8,7 +8,7 @@ packages=(
   qttools5-dev qttools5-dev-tools
   libboost-filesystem-dev libboost-date-time-dev libboost-system-dev
   libtinyxml-dev libspdlog-dev libssl-dev libsqlite3-dev libxlsxwriter-dev libbenchmark-dev
-  openssl time
+  openssl time unzip
   # the package: its library dependencies (dpkg-shlibdeps) and the check of its desktop entry
   dpkg-dev desktop-file-utils
   # Qt's own texts (standard dialogs, buttons) in the viewer's other languages

@@ -35,19 +35,6 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(utils::Base64Decode(text.toStdString())), bytes);
     }
 
-    void everyByteValueRoundTrips()
-    {
-        std::string bytes;
-        for (int value = 0; value < 256; ++value)
-            bytes += static_cast<char>(value);
-        for (std::size_t length = 0; length <= bytes.size(); length += 37) {
-            const std::string part = bytes.substr(bytes.size() - length);
-            const std::string text = utils::Base64Encode(part);
-            QCOMPARE(QByteArray::fromStdString(text), QByteArray::fromStdString(part).toBase64());
-            QCOMPARE(utils::Base64Decode(text), part);
-        }
-    }
-
     void malformedTextIsRejected_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -57,7 +44,6 @@ private slots:
         QTest::newRow("character outside the alphabet") << QByteArray("Zm9v!mFy") << 4;
         QTest::newRow("line break") << QByteArray("Zm9v\nYmE=") << 9;
         QTest::newRow("padding before the end") << QByteArray("Zg==Zm9v") << 2;
-        QTest::newRow("padding then a digit") << QByteArray("Zm=v") << 3;
         QTest::newRow("only padding") << QByteArray("====") << 0;
         QTest::newRow("a single padded sextet") << QByteArray("Z===") << 1;
         QTest::newRow("byte above 127") << QByteArray("Zm9\xc3") << 3;

@@ -15,15 +15,6 @@ class ExceptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void errorCodeLayout()
-    {
-        const std::uint32_t code = cmn::MakeErrorCode(57, cmn::Facility::System, 0x12345);
-        QCOMPARE(code, 0x39052345u);
-        QCOMPARE(cmn::CodeOf(code), 57u);
-        QCOMPARE(cmn::FacilityOf(code), 5u);
-        QCOMPARE(cmn::DetailOf(code), 0x2345u);
-    }
-
     void messageTable_data()
     {
         QTest::addColumn<uint>("code");
@@ -40,14 +31,6 @@ private slots:
         QFETCH(uint, code);
         QFETCH(QString, message);
         QCOMPARE(QString::fromStdString(cmn::GetErrorMessage(code)), message);
-    }
-
-    void linkMessagesAreFilledIn()
-    {
-        const QString download = QString::fromStdString(cmn::GetErrorMessage(91));
-        QVERIFY(!download.contains("%1"));
-        QVERIFY(download.contains("<a href=\"https://"));
-        QVERIFY(QString::fromStdString(cmn::GetErrorMessage(98)).endsWith("https://www.icloud.com"));
     }
 
     void emptyLogTextTakesUserText()

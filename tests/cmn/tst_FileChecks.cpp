@@ -36,29 +36,6 @@ private slots:
         QCOMPARE(file.write("0123456789"), 10);
     }
 
-    void checkFileExists_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("exists");
-        QTest::newRow("file") << "data.bin" << true;
-        QTest::newRow("folder counts as any file type") << "" << true;
-        QTest::newRow("missing") << "missing.bin" << false;
-        QTest::newRow("below a file") << "data.bin/inner" << false;
-    }
-
-    void checkFileExists()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, exists);
-        QCOMPARE(utils::CheckFileExists(PathOf(name), false), exists);
-        const auto failure = CaughtException<FileSystemException>([&] { utils::CheckFileExists(PathOf(name), true); });
-        QCOMPARE(failure.has_value(), !exists);
-        if (failure) {
-            QCOMPARE(failure->GetUserText(), std::string("File does not exist:"));
-            QCOMPARE(failure->GetPath(), PathOf(name).wstring());
-        }
-    }
-
     void checkFilePermissions_data()
     {
         QTest::addColumn<QString>("name");
@@ -114,11 +91,6 @@ private slots:
                  "Not enough space on the disk. Path: " + m_folder.filePath(name));
     }
 
-    void diskFreeSpaceOfAnUnreachableFolderIsNone()
-    {
-        QVERIFY(!utils::CheckDiskFreeSpace(PathOf("no/such/folder/file.bin"), 0, false));
-    }
-
     void fileSize()
     {
         QCOMPARE(utils::GetFileSize(PathOf("data.bin")), std::uint64_t(10));
@@ -129,15 +101,6 @@ private slots:
                  "Can't get file size: " + m_folder.filePath("missing.bin"));
     }
 
-    void tryToOpenFile()
-    {
-        utils::TryToOpenFile(PathOf("data.bin"));
-        const auto failure =
-            CaughtException<FileSystemException>([&] { utils::TryToOpenFile(PathOf("missing.bin")); });
-        QVERIFY(failure);
-        QCOMPARE(failure->GetUserText(), std::string("Could not open file."));
-        QCOMPARE(failure->GetPath(), PathOf("missing.bin").wstring());
-    }
 };
 
 MAPS_TEST_CLASS(FileChecksTest);

@@ -27,12 +27,6 @@ bool WriteFile(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class FileOperationsTest : public QObject {
@@ -50,39 +44,6 @@ private slots:
         utils::ImbueUtf8PathConversion();
         QVERIFY(m_folder.isValid());
         QVERIFY(test::ProcessRecordingSink());
-    }
-
-    void copyOverwrites()
-    {
-        QVERIFY(WriteFile(PathOf("source.db"), "new content"));
-        QVERIFY(WriteFile(PathOf("copy.db"), "old and longer content"));
-
-        utils::CopyFileW(Fs(PathOf("source.db")), Fs(PathOf("copy.db")));
-
-        QCOMPARE(ReadFile(PathOf("copy.db")), QByteArray("new content"));
-        QCOMPARE(ReadFile(PathOf("source.db")), QByteArray("new content"));
-    }
-
-    void copyFailureNamesBothPathsAndTheSystemText()
-    {
-        const QString source = PathOf("missing.db");
-        const QString destination = PathOf("copy-of-missing.db");
-        const auto failure =
-            CaughtException<FileSystemException>([&] { utils::CopyFileW(Fs(source), Fs(destination)); });
-        QVERIFY(failure);
-        QCOMPARE(QString::fromStdString(failure->GetUserText()),
-                 QString("Can't copy file: %1 to %2. Filesystem error: %3")
-                     .arg(source, destination, QString::fromStdString(std::strerror(ENOENT))));
-        QVERIFY(!QFile::exists(destination));
-    }
-
-    void createDirectoryMakesMissingParents()
-    {
-        const QString nested = PathOf("a/b/c");
-        utils::CreateDirectoryImpl(Fs(nested));
-        QVERIFY(QFileInfo(nested).isDir());
-        // Creating what exists already is no failure.
-        utils::CreateDirectoryImpl(Fs(nested));
     }
 
     void createDirectoryBelowAFileFails()

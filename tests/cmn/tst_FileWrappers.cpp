@@ -36,23 +36,6 @@ private slots:
         QVERIFY(m_folder.isValid());
     }
 
-    void fileWrapperWritesAndReopens()
-    {
-        const QString path = m_folder.filePath("wrapped.txt");
-        {
-            FileWrapper file;
-            file.InitFile(path.toStdWString(), L"wb");
-            QVERIFY(file.Get());
-            QCOMPARE(std::fputs("first", file.Get()) >= 0, true);
-            // Reopening closes (and so flushes) the first stream.
-            file.InitFile(path.toStdWString(), L"ab");
-            QCOMPARE(std::fputs(" second", file.Get()) >= 0, true);
-        }
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("first second"));
-    }
-
     void fileWrapperFailureNamesThePath()
     {
         const QString path = m_folder.filePath("no/such/folder/file.txt");
@@ -62,17 +45,6 @@ private slots:
         QVERIFY(failure);
         QCOMPARE(QString::fromStdString(failure->GetUserText()), "Can't open file " + path);
         QVERIFY(!file.Get());
-    }
-
-    void tempFileIsDeletedWithItsHolder()
-    {
-        const QString path = MakeFile("copy.db");
-        QVERIFY(!path.isEmpty());
-        {
-            const TempFileWrapper holder(path.toStdWString());
-            QVERIFY(QFileInfo::exists(path));
-        }
-        QVERIFY(!QFileInfo::exists(path));
     }
 
     void movedHolderDeletesOnlyOnce()

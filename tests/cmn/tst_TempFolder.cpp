@@ -79,13 +79,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(utils::PathToQString(first)));
     }
 
-    void emptyTempFolderFallsBackToTheApplicationFolder()
-    {
-        const AppDataUnset unset;
-        utils::SetTempFolder({});
-        QCOMPARE(utils::PathToQString(utils::GetTempFolder()), QCoreApplication::applicationDirPath() + "/Temp");
-    }
-
     void fullDiskMessageIsBuiltOnce()
     {
         QTemporaryDir first;

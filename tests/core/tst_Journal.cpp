@@ -47,33 +47,6 @@ private slots:
         QCOMPARE(m_journal->Entries(-1).size(), m_journal->EntryCount());
     }
 
-    void reportsFromWorkerThreadsAreAllKeptInTheirOrder()
-    {
-        constexpr int threadCount = 4;
-        constexpr int reportsPerThread = 300;
-        const int seen = m_journal->EntryCount();
-
-        std::vector<std::unique_ptr<QThread>> threads;
-        for (int t = 0; t < threadCount; ++t) {
-            threads.emplace_back(QThread::create([this, t] {
-                for (int i = 0; i < reportsPerThread; ++i)
-                    m_journal->AddInfo(QString("%1:%2").arg(t).arg(i));
-            }));
-            threads.back()->start();
-        }
-        for (const auto& thread : threads)
-            QVERIFY(thread->wait(30000));
-
-        const QVector<core::JournalEntry> added = m_journal->Entries(seen);
-        QCOMPARE(added.size(), threadCount * reportsPerThread);
-        std::vector<int> next(threadCount, 0);
-        for (const core::JournalEntry& entry : added) {
-            const QStringList parts = entry.text.split(':');
-            const int t = parts[0].toInt();
-            QCOMPARE(parts[1].toInt(), next[t]++);
-        }
-    }
-
     void callbackRunsOnTheReportingThreadAndMayReadTheJournal()
     {
         QMutex mutex;

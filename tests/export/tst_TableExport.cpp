@@ -137,7 +137,6 @@ private slots:
     void sheetsInOrderWithSharedProgress_data()
     {
         QTest::addColumn<AppleMapsRecords>("records");
-        QTest::addColumn<bool>("withProgress");
         QTest::addColumn<QStringList>("sheets");
         AppleMapsRecords twoFavourites = OneOfEach();
         twoFavourites.bookmarks.push_back(test::FullBookmark());
@@ -145,26 +144,22 @@ private slots:
         twoKinds.querySearches.clear();
         twoKinds.placeDisplays.clear();
         const QStringList all = {SearchesSheet, FavoritesSheet, ExploredSheet, DirectionsSheet};
-        QTest::newRow("every kind") << twoFavourites << true << all;
+        QTest::newRow("every kind") << twoFavourites << all;
         QTest::newRow("kind without records gets no sheet")
-            << twoKinds << true << QStringList({FavoritesSheet, DirectionsSheet});
-        QTest::newRow("without a progress sink") << twoFavourites << false << all;
+            << twoKinds << QStringList({FavoritesSheet, DirectionsSheet});
     }
 
     void sheetsInOrderWithSharedProgress()
     {
         QFETCH(AppleMapsRecords, records);
-        QFETCH(bool, withProgress);
         QFETCH(QStringList, sheets);
         Load(records);
-        if (!withProgress)
-            m_context.progress = nullptr;
         m_plugIn->Export(m_context);
         QCOMPARE(m_tables.Names(), sheets);
         QCOMPARE(m_tables.kinds, std::vector<int>(sheets.size(), 1));
         // The category's size: after a parse, the records it gave.
-        const std::uint64_t count = withProgress ? records.querySearches.size() + records.bookmarks.size()
-                + records.placeDisplays.size() + records.directionSearches.size() : 0;
+        const std::uint64_t count = records.querySearches.size() + records.bookmarks.size()
+                + records.placeDisplays.size() + records.directionSearches.size();
         std::vector<std::uint64_t> steps(count);
         std::iota(steps.begin(), steps.end(), 0);
         QCOMPARE(m_progress.total, count);

@@ -9,7 +9,6 @@
 
 #include <tinyxml.h>
 
-#include <sstream>
 #include <string>
 
 namespace {
@@ -105,19 +104,6 @@ private slots:
         QCOMPARE(QString::fromStdString(OutlineOfPlist(document)), QString::fromUtf8(expected));
     }
 
-    void documentHasDeclarationAndVersionedPlistRoot()
-    {
-        TiXmlDocument document;
-        QCOMPARE(Load(document, ReadFile(DataPath("valid/date_zero.bplist"))), 0);
-
-        TiXmlPrinter printer;
-        printer.SetStreamPrinting();
-        document.Accept(&printer);
-        QCOMPARE(std::string(printer.CStr()),
-                 std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" ?><plist version=\"1.0\"><dict>"
-                             "<key>When</key><date>2001-01-01T00:00:00Z</date></dict></plist>"));
-    }
-
     void nestingUpToTheLimitConverts()
     {
         TiXmlDocument document;
@@ -161,36 +147,6 @@ private slots:
         }
     }
 
-    void nullArgumentsAreInvalidParameters()
-    {
-        const QByteArray bytes = ReadFile(DataPath("valid/nested.bplist"));
-        TiXmlDocument document;
-        QCOMPARE(ulq::cmn::LoadBinaryPlist(nullptr, bytes.constData(), static_cast<std::size_t>(bytes.size())), 2);
-        QCOMPARE(ulq::cmn::LoadBinaryPlist(&document, nullptr, 40), 2);
-    }
-
-    void binaryTestReadsTheSignatureAndRewinds_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("expected");
-        QTest::newRow("version 00") << QByteArray("bplist00\xd0\x08", 10) << true;
-        QTest::newRow("signature only") << QByteArray("bplist0") << true;
-        QTest::newRow("signature cut short") << QByteArray("bplist") << false;
-        QTest::newRow("other version family") << QByteArray("bplist15") << false;
-        QTest::newRow("empty") << QByteArray() << false;
-    }
-
-    void binaryTestReadsTheSignatureAndRewinds()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, expected);
-        std::istringstream stream(bytes.toStdString());
-
-        QCOMPARE(ulq::cmn::IsBinaryPlist(stream), expected);
-
-        QVERIFY(stream.good());
-        QCOMPARE(QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(stream), {})), bytes);
-    }
 };
 
 MAPS_TEST_CLASS(BinaryPlistTest);

@@ -1,7 +1,5 @@
 #include "support/TestRegistry.h"
 
-#include "viewers/gui/CalendarWidget.h"
-#include "viewers/gui/ClickableLabel.h"
 #include "viewers/gui/DateEditStyleWidget.h"
 #include "viewers/gui/DateLineEdit.h"
 
@@ -41,9 +39,7 @@ private slots:
         m_editor = std::make_unique<viewers::gui::DateEditStyleWidget>();
         m_editor->show();
         m_lineEdit = m_editor->findChild<viewers::gui::DateLineEdit*>();
-        m_calendar = m_editor->findChild<viewers::gui::CalendarWidget*>();
         QVERIFY(m_lineEdit != nullptr);
-        QVERIFY(m_calendar != nullptr);
     }
 
     void cleanup() { m_editor.reset(); }
@@ -84,61 +80,9 @@ private slots:
         QCOMPARE(m_editor->GetDate().isValid(), kept);
     }
 
-    void blankFieldIsNoError()
-    {
-        QSignalSpy errors(m_editor.get(), &viewers::gui::DateEditStyleWidget::Error);
-        Type(m_lineEdit, QString());
-        QCOMPARE(m_lineEdit->text(), QStringLiteral(".."));
-        QVERIFY(!m_editor->GetDate().isValid());
-        LoseFocus(m_lineEdit);
-        QCOMPARE(m_lineEdit->text(), QString());
-        QCOMPARE(m_lineEdit->placeholderText(), QStringLiteral("dd.mm.yyyy"));
-        QVERIFY(errors.isEmpty());
-    }
-
-    void removedBoundNoLongerMarksTheDate()
-    {
-        m_editor->SetMinimumDate(QDate(2020, 1, 1));
-        m_editor->SetDate(QDate(2019, 7, 14));
-        QVERIFY(IsItalic(m_lineEdit));
-        QVERIFY(m_lineEdit->IsOutOfRange());
-
-        m_editor->SetMinimumDate(QDate());
-        QVERIFY(!m_lineEdit->IsOutOfRange());
-        LoseFocus(m_lineEdit);
-        QCOMPARE(m_editor->GetDate(), QDate(2019, 7, 14));
-        QVERIFY(!IsItalic(m_lineEdit));
-    }
-
-    void calendarIconTogglesThePopup()
-    {
-        auto* icon = m_editor->findChild<viewers::gui::ClickableLabel*>();
-        QTest::mouseClick(icon, Qt::LeftButton);
-        QVERIFY(m_calendar->isVisible());
-        QTest::mouseClick(icon, Qt::LeftButton);
-        QVERIFY(!m_calendar->isVisible());
-
-        m_editor->setEnabled(false);
-        QTest::mouseClick(icon, Qt::LeftButton);
-        QVERIFY(!m_calendar->isVisible());
-    }
-
-    void pickedDateIsWrittenAndFinishesEditing()
-    {
-        QSignalSpy finished(m_editor.get(), &viewers::gui::DateEditStyleWidget::EditingFinished);
-        QTest::mouseClick(m_editor->findChild<viewers::gui::ClickableLabel*>(), Qt::LeftButton);
-        emit m_calendar->clicked(QDate(2019, 3, 5));
-
-        QCOMPARE(m_lineEdit->text(), QStringLiteral("05.03.2019"));
-        QCOMPARE(m_editor->GetDate(), QDate(2019, 3, 5));
-        QVERIFY(!m_calendar->isVisible());
-        QCOMPARE(finished.count(), 1);
-    }
-
 private:
     std::unique_ptr<viewers::gui::DateEditStyleWidget> m_editor;
     viewers::gui::DateLineEdit* m_lineEdit = nullptr;
-    viewers::gui::CalendarWidget* m_calendar = nullptr;
 };
 
 MAPS_TEST_CLASS(DateEditorTest);

@@ -1,8 +1,6 @@
 #include "support/TestRegistry.h"
 
 #include "exportReport/button/ExportButton.h"
-#include "exportReport/button/ExportMenuAction.h"
-#include "exportReport/button/ExportMenuItemWidget.h"
 #include "exportReport/button/ExportSaveMenu.h"
 
 #include <QApplication>
@@ -42,19 +40,16 @@ public:
         QTimer::singleShot(0, &context_, [this] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
                 popup_ = popup;
-                geometry_ = popup->geometry();
                 popup->close();
             }
         });
     }
 
     QWidget* Popup() const { return popup_; }
-    QRect Geometry() const { return geometry_; }
 
 private:
     QObject context_;
     QWidget* popup_ = nullptr;
-    QRect geometry_;
 };
 
 int EmittedType(const QSignalSpy& spy)
@@ -75,6 +70,7 @@ private slots:
         QTest::newRow("2 offers Filtered...") << 2 << "Filtered...|All...|";
         QTest::newRow("3 offers Selected...") << 3 << "Selected...|All...|";
         QTest::newRow("4 offers Filtered dictionary...") << 4 << "All...|Filtered dictionary...|";
+        QTest::newRow("1 changes nothing") << 1 << "All...|";
         QTest::newRow("unknown 7 changes nothing") << 7 << "All...|";
     }
 
@@ -86,10 +82,6 @@ private slots:
 
         button.OnShowExportButton(type, true);
         QTEST(OfferedEntries(*button.GetMenu()), "offered");
-        for (QAction* action : button.GetMenu()->actions()) {
-            auto* entry = static_cast<pluginGui::ExportMenuAction*>(action);
-            QCOMPARE(entry->GetItemWidget()->isHidden(), !action->isVisible());
-        }
 
         button.OnShowExportButton(type, false);
         QCOMPARE(OfferedEntries(*button.GetMenu()), QStringLiteral("All...|"));
@@ -120,23 +112,6 @@ private slots:
         QVERIFY(!watch.Popup());
         QCOMPARE(chosen.count(), 0);
         QTEST(downloadTries.count(), "tries");
-    }
-
-    void leftClickOpensTheMenuAboveTheButton()
-    {
-        QWidget window;
-        window.setGeometry(200, 300, 300, 100);
-        auto* button = new pluginGui::ExportButton(&window);
-        button->move(100, 50);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        PopupWatch watch;
-        QTest::mouseClick(button, Qt::LeftButton);
-
-        QCOMPARE(watch.Popup(), static_cast<QWidget*>(button->GetMenu()));
-        const QPoint buttonTop = button->mapToGlobal(QPoint(0, 0));
-        QVERIFY(watch.Geometry().bottom() < buttonTop.y());
     }
 
     void choosingAnEntryEmitsItsScopeFromMenuAndButton_data()

@@ -1,9 +1,7 @@
 #include "support/TestRegistry.h"
 
-#include "viewers/gui/ClickableLabel.h"
 #include "viewers/gui/IconButton.h"
 
-#include <QSignalSpy>
 #include <QSvgWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,15 +56,6 @@ private slots:
         QCOMPARE(IconCenter(button), qRgb(200, 30, 30));
         button.setEnabled(true);
         QCOMPARE(IconCenter(button), qRgb(128, 128, 128));
-    }
-
-    void labelReportsEveryRelease()
-    {
-        viewers::gui::ClickableLabel label;
-        QSignalSpy clicked(&label, &viewers::gui::ClickableLabel::Clicked);
-        QTest::mouseClick(&label, Qt::LeftButton);
-        QTest::mouseClick(&label, Qt::RightButton);
-        QCOMPARE(clicked.count(), 2);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "pluginGui/DateStatistics.h"
 #include "pluginGui/InfoBarElidedLabel.h"
 #include "pluginGui/InfoBarWidget.h"
+#include "pluginGui/TextPartDocument.h"
 
 #include <QStandardItemModel>
 #include <QTest>
@@ -170,6 +171,30 @@ private slots:
         QVERIFY(value->text().startsWith(link));
         QVERIFY(value->text().endsWith(QString(QChar(0x2026)) + QStringLiteral("</a>")));
         QCOMPARE(value->GetPlainText(), QStringLiteral("https://maps.apple.com/?ll=52.520008,13.404954"));
+    }
+
+    void valueSplitsAroundItsLastLink_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QStringList>("partTexts");
+        QTest::newRow("no link") << "Shown 7 of 10" << QStringList{"Shown 7 of 10"};
+        QTest::newRow("two links: only the second is split out")
+            << "<a href=\"#0\">first</a> and <a href=\"#1\">second</a>!"
+            << QStringList{"<a href=\"#0\">first</a> and ", "<a href=\"#1\">second</a>", "!"};
+    }
+
+    void valueSplitsAroundItsLastLink()
+    {
+        QFETCH(QString, html);
+        pluginGui::TextPartDocument document;
+        // What a parse leaves must not outlive the next one.
+        QVERIFY(document.Parse("a <a href=\"#\">b</a> c"));
+        QVERIFY(document.Parse(html));
+        QStringList texts;
+        for (const auto& part : document.GetParts())
+            texts.append(part->GetText());
+        QTEST(texts, "partTexts");
+        QCOMPARE(document.ToHtml(), html);
     }
 };
 

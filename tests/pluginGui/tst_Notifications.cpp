@@ -4,8 +4,6 @@
 #include "viewers/gui/NotificationPopupTimerWidget.h"
 
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -52,44 +50,6 @@ private slots:
         QVERIFY2(sinceTimeout.elapsed() >= 450, "hidden before its slide-up animation ended");
         QVERIFY(!popup->isVisible());
         QCOMPARE(hidden.count(), 1);
-    }
-
-    void popupFollowsTheWindowWidthAndClosesAtOnce()
-    {
-        QWidget window;
-        window.resize(300, 200);
-        auto* popup = new viewers::gui::NotificationPopupTimerWidget(&window);
-        window.show();
-        popup->ShowAnimated();
-        window.resize(640, 200);
-        QTRY_COMPARE(popup->width(), 640);
-        QTRY_COMPARE(popup->height(), 26);
-
-        QSignalSpy hidden(popup, &viewers::gui::NotificationPopup::HideFinished);
-        QTest::mouseClick(popup->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
-        QVERIFY(!popup->isVisible());
-        QCOMPARE(hidden.count(), 1);
-        QVERIFY(!popup->findChild<QTimer*>()->isActive());
-    }
-
-    void messageIsCutInTheMiddleToItsParent()
-    {
-        QWidget strip;
-        auto* message = new viewers::gui::NotificationMessage(&strip, 60);
-        message->SetText(Message);
-        strip.show();
-        auto* label = message->findChild<QLabel*>("NotificationMessageText");
-        QVERIFY(label != nullptr);
-
-        strip.resize(300, 26);
-        QTRY_VERIFY(label->text().contains(QChar(0x2026)));
-        QVERIFY(label->text().startsWith("Category"));
-        QVERIFY(label->text().endsWith("kml "));
-        QCOMPARE(label->toolTip(), QStringLiteral("<p style='white-space:pre'>%1 </p>").arg(Message));
-
-        strip.resize(2000, 26);
-        QTRY_COMPARE(label->text(), Message + ' ');
-        QCOMPARE(label->toolTip(), QString());
     }
 
 };

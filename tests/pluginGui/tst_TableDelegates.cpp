@@ -1,22 +1,17 @@
 #include "support/CellPainting.h"
 #include "support/TestRegistry.h"
-#include "support/UrlCatcher.h"
 
 #include "cmn/Address.h"
 #include "pluginGui/AddressDelegate.h"
 #include "pluginGui/CellHtml.h"
 #include "pluginGui/CellPointer.h"
-#include "pluginGui/DelegateActionType.h"
 #include "pluginGui/ElidedSyntaxHighlighter.h"
-#include "pluginGui/PerformAction.h"
 #include "pluginGui/TableStaticTextDelegateBase.h"
 #include "pluginGui/TableUrlDelegateBase.h"
 
 #include <QHelpEvent>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
-#include <QUrl>
 
 #include <memory>
 
@@ -140,72 +135,36 @@ private slots:
         QCOMPARE(delegate.drawn, QStringList{drawn});
     }
 
-    void nullStringPointerPaintsNothing()
+    // Only the last row closes the grid at its bottom; the first column's left edge is the view's.
+    void bordersFollowTheGrid_data()
     {
-        test::CellTable table(300, 1);
-        const QModelIndex index = table.model.index(0, 0);
-        table.model.setData(index, QVariant::fromValue(static_cast<const QString*>(nullptr)));
-        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, true);
-
-        test::PaintCell(delegate, table.OptionFor(index), index);
-        QVERIFY(delegate.drawn.isEmpty());
-        QCOMPARE(delegate.GetText(index), QString());
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("leftEdge");
+        QTest::addColumn<bool>("bottomEdge");
+        QTest::newRow("first column") << 0 << 0 << 0 << false;
+        QTest::newRow("other column") << 0 << 1 << 40 << false;
+        QTest::newRow("last row") << 2 << 1 << 40 << true;
     }
 
-    void urlCellOpensOnLeftClickOverTheLink()
+    void bordersFollowTheGrid()
     {
-        const QString url = QStringLiteral("https://maps.example.com/place/1");
-        test::CellTable table(400, 1);
-        const QModelIndex index = table.model.index(0, 0);
-        table.model.setData(index, QVariant::fromValue(&url));
-        pluginGui::TableUrlDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, true);
-        const QRect cell = table.view.visualRect(index);
-        const QPoint onLink = cell.topLeft() + QPoint(CellMargins.left() + 8, VerticalInset + 6);
-        const QPoint pastLink = QPoint(cell.right() - 2, onLink.y());
-        test::UrlCatcher catcher;
-
-        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
-        QVERIFY(catcher.opened.isEmpty());
-        delegate.HandleMouseAction(onLink, index, &table.view, pluginGui::MoveAction, nullptr);
-        QCOMPARE(table.view.cursor().shape(), Qt::PointingHandCursor);
-        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::MoveAction, nullptr);
-        QCOMPARE(table.view.cursor().shape(), Qt::ArrowCursor);
-        delegate.HandleMouseAction(onLink, index, &table.view, pluginGui::LeftClickAction, nullptr);
-        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(url)});
-
-        QString copied;
-        delegate.HandleMouseAction(pastLink, index, &table.view, pluginGui::RightClickAction, &copied);
-        QCOMPARE(copied, url);
-    }
-
-    void performActionRejectsUnknownActions()
-    {
-        test::CellTable table(400, 1);
-        const QModelIndex index = table.model.index(0, 0);
-        table.model.setData(index, QStringLiteral("text"));
-        pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 1, nullptr, nullptr, false);
-        test::UrlCatcher catcher;
-        QString copied;
-
-        pluginGui::PerformAction(QPoint(15, 10), index, QUrl(QStringLiteral("https://example.com")), &table.view, &delegate,
-                                 7, &copied);
-        QVERIFY(copied.isEmpty());
-        QVERIFY(catcher.opened.isEmpty());
-
-        pluginGui::PerformAction(QPoint(15, 10), index, QUrl(), &table.view, &delegate, pluginGui::RightClickAction, &copied);
-        QCOMPARE(copied, QStringLiteral("text"));
-    }
-
-    void rowPaintedReportsTheRow()
-    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, leftEdge);
         test::CellTable table(100, 3);
-        pluginGui::TableStaticTextDelegateBase delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
-        QSignalSpy painted(&delegate, &pluginGui::InteractiveDelegateBase::RowPainted);
-        const QModelIndex index = table.model.index(2, 0);
+        table.model.setColumnCount(2);
+        StaticDelegate delegate(&table.view, CellMargins, VerticalInset, 3, nullptr, nullptr, false);
+        const QModelIndex index = table.model.index(row, column);
+        QStyleOptionViewItem option = table.OptionFor(index);
+        option.rect = QRect(40, 20, 60, 24);
 
-        test::PaintCell(delegate, table.OptionFor(index), index);
-        QCOMPARE(painted.count(), 1);
-        QCOMPARE(painted.first().first().toInt(), 2);
+        const QImage image = test::PaintCell(delegate, option, index);
+        const QColor grid(241, 242, 242);
+        QCOMPARE(image.pixelColor(leftEdge, 30), grid);
+        QCOMPARE(image.pixelColor(leftEdge == 0 ? 40 : 0, 30), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(99, 30), grid);
+        QTEST(image.pixelColor(70, 43) == grid, "bottomEdge");
     }
 };
 

@@ -4,7 +4,6 @@
 #include "settings/SettingsManager.h"
 #include "settings/SettingsPresenter.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -32,13 +31,7 @@ private:
                                                            m_appData->SettingsFilePath());
     }
 
-    QByteArray ReadSettingsFile() const
-    {
-        QFile file(m_appData->SettingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-private slots:
+    private slots:
     void init()
     {
         m_appData = std::make_unique<test::TemporaryAppData>();
@@ -106,24 +99,6 @@ private slots:
         QVERIFY(!file.contains("Settings/ShowHints"));
     }
 
-    void fileIsWrittenAsUtf8()
-    {
-        settings::SettingsPresenter presenter(MakeManager());
-        presenter.SetFileValue("Localization/Greeting", QStringLiteral("Привет, мир"));
-
-        QVERIFY(ReadSettingsFile().contains(QStringLiteral("Привет").toUtf8()));
-    }
-
-    void changesOfOtherProgramsAreSeen()
-    {
-        QVERIFY(m_appData->WriteSettingsFile("[Localization]\nSuffix=en\n"));
-        settings::SettingsPresenter presenter(MakeManager());
-        QCOMPARE(presenter.GetFileValue("Localization/Suffix"), QStringLiteral("en"));
-
-        QVERIFY(m_appData->WriteSettingsFile("[Localization]\nSuffix=ru\nNote=longer file\n"));
-
-        QCOMPARE(presenter.GetFileValue("Localization/Suffix"), QStringLiteral("ru"));
-    }
 };
 
 MAPS_TEST_CLASS(SettingsPresenterTest);

@@ -17,20 +17,10 @@ RecordingTable::RecordingTable(std::string name)
 {
 }
 
-std::string RecordingTable::GetName() const
-{
-    return m_name;
-}
-
 void RecordingTable::AddColumn(const std::string& caption, double width)
 {
     captions << Text(caption);
     calls << QStringLiteral("column %1|%2").arg(Text(caption)).arg(width);
-}
-
-int RecordingTable::GetColumnCount() const
-{
-    return captions.size();
 }
 
 void RecordingTable::BeginRow(double height)
@@ -64,16 +54,6 @@ void RecordingTable::SetMultilineCell(const std::string& columnCaption, const st
     for (const std::string& line : lines)
         text += line + '\n';
     SetCell(columnCaption, text);
-}
-
-int RecordingTable::GetRowCount() const
-{
-    return static_cast<int>(rows.size());
-}
-
-void RecordingTable::AddEmptyRow()
-{
-    calls << QStringLiteral("empty row");
 }
 
 void RecordingTable::AddSummary(const std::string& text)
@@ -116,40 +96,6 @@ RecordingTable* RecordingTableFactory::Table(const QString& name) const
             return table.get();
     }
     return nullptr;
-}
-
-void RecordingProgress::SetCaption(const QString& /*caption*/)
-{
-}
-
-bool RecordingProgress::IsCancelled() const
-{
-    return false;
-}
-
-std::uint64_t RecordingProgress::GetTotal() const
-{
-    return total;
-}
-
-void RecordingProgress::SetTotal(std::uint64_t newTotal)
-{
-    total = newTotal;
-}
-
-std::uint64_t RecordingProgress::GetCurrent() const
-{
-    return steps.empty() ? 0 : steps.back();
-}
-
-void RecordingProgress::SetCurrent(std::uint64_t current)
-{
-    steps.push_back(current);
-}
-
-void RecordingProgress::AddFailedCategory(const QString& category)
-{
-    failedCategories << category;
 }
 
 } // namespace test

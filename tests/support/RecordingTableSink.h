@@ -19,16 +19,16 @@ class RecordingTable final : public exportReport::ITableExport {
 public:
     explicit RecordingTable(std::string name);
 
-    std::string GetName() const override;
+    std::string GetName() const override { return m_name; }
     void AddColumn(const std::string& caption, double width) override;
-    int GetColumnCount() const override;
+    int GetColumnCount() const override { return captions.size(); }
     void BeginRow(double height) override;
     void SetCell(const std::string& columnCaption, const std::string& text) override;
     void SetNumberCell(const std::string& columnCaption, double value) override;
     void SetLinkCell(const std::string& columnCaption, const std::string& target, const std::string& text) override;
     void SetMultilineCell(const std::string& columnCaption, const std::vector<std::string>& lines) override;
-    int GetRowCount() const override;
-    void AddEmptyRow() override;
+    int GetRowCount() const override { return static_cast<int>(rows.size()); }
+    void AddEmptyRow() override { calls << QStringLiteral("empty row"); }
     void AddSummary(const std::string& text) override;
     void EndRow() override;
 
@@ -64,13 +64,13 @@ private:
 // Keeps what a plug-in reports about a report export.
 class RecordingProgress final : public exportReport::IExportProgress {
 public:
-    void SetCaption(const QString& caption) override;
-    bool IsCancelled() const override;
-    std::uint64_t GetTotal() const override;
-    void SetTotal(std::uint64_t total) override;
-    std::uint64_t GetCurrent() const override;
-    void SetCurrent(std::uint64_t current) override;
-    void AddFailedCategory(const QString& category) override;
+    void SetCaption(const QString&) override {}
+    bool IsCancelled() const override { return false; }
+    std::uint64_t GetTotal() const override { return total; }
+    void SetTotal(std::uint64_t newTotal) override { total = newTotal; }
+    std::uint64_t GetCurrent() const override { return steps.empty() ? 0 : steps.back(); }
+    void SetCurrent(std::uint64_t current) override { steps.push_back(current); }
+    void AddFailedCategory(const QString& category) override { failedCategories << category; }
 
     std::uint64_t total = 0;
     std::vector<std::uint64_t> steps;

@@ -5,13 +5,11 @@
 
 namespace test {
 
-// Reads members of a zip archive with the system's unzip, or python3's zipfile where unzip is
-// missing. Tests skip when neither exists.
+// Reads members of a zip archive with the system's unzip, apart from the code under test.
 class ZipArchive {
 public:
     explicit ZipArchive(QString path);
 
-    static bool ToolAvailable();
     // Whether the archive's directory and checksums are sound.
     bool IsValid() const;
     // The member's bytes; empty when it is missing.

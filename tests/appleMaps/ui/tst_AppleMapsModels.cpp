@@ -30,9 +30,24 @@ AppleMapsRecords FilledRecords()
     return records;
 }
 
+const void* RecordOf(int category, const AppleMapsRecords& records)
+{
+    const void* const first[] = {records.querySearches.data(), records.bookmarks.data(), records.placeDisplays.data(),
+                                 records.directionSearches.data()};
+    return first[category];
+}
+
 const void* PointerIn(const QVariant& value)
 {
     return value.isValid() ? *static_cast<const void* const*>(value.constData()) : nullptr;
+}
+
+QString Headers(const QAbstractItemModel& model)
+{
+    QString headers;
+    for (int section = 0; section < model.columnCount(); ++section)
+        headers += model.headerData(section, Qt::Horizontal).toString() + '|';
+    return headers;
 }
 
 } // namespace
@@ -41,27 +56,55 @@ class AppleMapsModelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cells_data()
+    void columns_data()
     {
         QTest::addColumn<int>("category");
+        QTest::addColumn<int>("addressColumn");
+        QTest::addColumn<QString>("headers");
         QTest::addColumn<QString>("cells");
-        QTest::newRow("searches") << 0 << "2021-06-01 22:20|Query|Place text|2.0000000 1.0000000 4.0000000 3.0000000|";
-        QTest::newRow("favourites") << 1
-                                    << "2021-06-01 22:20|Title|Places name|50.2500000 30.5000000|Kyiv 01001|"
-                                       "2.5000000 1.5000000|4.0000000 3.0000000>6.0000000 5.0000000|Url|Phone|Fax|Place|";
-        QTest::newRow("explored places") << 2 << "2021-06-01 22:20|Name|7.0000000 0|Odesa|Phone|Fax|Url|";
+        QTest::newRow("searches") << 0 << -1 << "Date|Search query|Address|Map region|"
+                                  << "2021-06-01 22:20|Query|Place text|2.0000000 1.0000000 4.0000000 3.0000000|";
+        QTest::newRow("favourites")
+            << 1 << 4 << "Date created|Title|Places name|Location|Address|Dropped pin|Route|Url|Phone number|Fax|Type|"
+            << "2021-06-01 22:20|Title|Places name|50.2500000 30.5000000|Kyiv 01001|"
+               "2.5000000 1.5000000|4.0000000 3.0000000>6.0000000 5.0000000|Url|Phone|Fax|Place|";
+        QTest::newRow("explored places") << 2 << 3 << "Date viewed|Name|Coordinates|Address|Phone number|Fax|Url|"
+                                         << "2021-06-01 22:20|Name|7.0000000 0|Odesa|Phone|Fax|Url|";
         QTest::newRow("directions searches")
-            << 3 << "2021-06-01 22:20|Name|2.0000000 1.0000000|4.0000000 3.0000000|Walk|Phone|Fax|Url|Lviv|";
+            << 3 << 8 << "Date searched|Name|Start point|End point|Transport|Phone number|Fax|Url|Address|"
+            << "2021-06-01 22:20|Name|2.0000000 1.0000000|4.0000000 3.0000000|Walk|Phone|Fax|Url|Lviv|";
     }
 
-    void cells()
+    // Besides the shown values, the delegates, proxies and the info bar read the record and its
+    // stored date through roles that every column answers.
+    void columns()
     {
         QFETCH(int, category);
+        QFETCH(int, addressColumn);
         const AppleMapsRecords records = FilledRecords();
         const auto model = test::MakeModel(category, records);
         QAbstractItemModelTester tester(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         model->SetTimeZone(QTimeZone::utc());
+        QTEST(Headers(*model), "headers");
+        QCOMPARE(model->headerData(model->columnCount(), Qt::Horizontal), QVariant(QString()));
+        QCOMPARE(model->headerData(0, Qt::Vertical), QVariant());
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::ToolTipRole), QVariant());
         QTEST(test::RowTexts(*model, 0), "cells");
+
+        const void* record = RecordOf(category, records);
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex cell = model->index(0, column);
+            QCOMPARE(PointerIn(cell.data(ui::AppleMapsModelBase::RecordRole)), record);
+            if (column != addressColumn)
+                QCOMPARE(PointerIn(cell.data(Qt::UserRole)), record);
+            for (int role : {int(Qt::InitialSortOrderRole), ui::AppleMapsModelBase::StoredDateRole}) {
+                if (column > 0)
+                    QCOMPARE(PointerIn(cell.data(role)), record);
+            }
+            QCOMPARE(cell.data(Qt::ToolTipRole), QVariant());
+        }
+        QCOMPARE(model->index(0, model->columnCount()).data(), QVariant());
+        QCOMPARE(model->index(1, 0).data(ui::AppleMapsModelBase::RecordRole), QVariant());
     }
 
     void addressCell_data()
@@ -107,9 +150,11 @@ private slots:
         QCOMPARE(shown, Stored);
         QCOMPARE(shown.time(), Stored.toTimeZone(expectedZone).time());
         QCOMPARE(shown.offsetFromUtc(), expectedZone.offsetFromUtc(Stored));
-        const QDateTime unconverted = model->index(0, 0).data(ui::AppleMapsModelBase::StoredDateRole).toDateTime();
-        QCOMPARE(unconverted.time(), Stored.time());
-        QCOMPARE(unconverted.timeSpec(), Qt::UTC);
+        for (int role : {int(Qt::InitialSortOrderRole), ui::AppleMapsModelBase::StoredDateRole}) {
+            const QDateTime unconverted = model->index(0, 0).data(role).toDateTime();
+            QCOMPARE(unconverted.time(), Stored.time());
+            QCOMPARE(unconverted.timeSpec(), Qt::UTC);
+        }
     }
 };
 

@@ -1,6 +1,7 @@
 #include "UiFixtures.h"
 
 #include "support/TestRegistry.h"
+#include "support/UrlCatcher.h"
 
 #include "appleMaps/ui/AppleMapsBookmarksFilter.h"
 #include "appleMaps/ui/AppleMapsBookmarksTableView.h"
@@ -113,6 +114,32 @@ private slots:
         const QStringList menuEntries = RightClick(*view, view->model()->index(0, column), true);
         QCOMPARE(menuEntries, copied.isEmpty() ? QStringList() : QStringList{"Copy"});
         QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? Untouched : copied);
+    }
+
+    // A left click on a link cell opens its link; beside the link it opens nothing.
+    void leftClickOpensTheLink_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("url") << 7 << "https://example.com/fish";
+        QTest::newRow("location") << 3 << "https://www.google.com/maps/place/50.4501000,30.5234000";
+    }
+
+    void leftClickOpensTheLink()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, url);
+        const auto view = MakeView(1, Records(), nullptr);
+        view->resize(2000, 300);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        view->setColumnWidth(column, 600);
+        const QRect cell = view->visualRect(view->model()->index(0, column));
+        test::UrlCatcher catcher;
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.bottomRight() - QPoint(3, 3));
+        QVERIFY(catcher.opened.isEmpty());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 15, cell.center().y()));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl(url)});
     }
 
     void searchAndFilterState_data()

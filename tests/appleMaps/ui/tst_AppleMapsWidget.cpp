@@ -8,6 +8,7 @@
 #include "appleMaps/ui/AppleMapsWidget.h"
 #include "core/interfaces/ICategoryPlugIn.h"
 #include "exportReport/button/ExportButton.h"
+#include "exportReport/button/ExportSaveMenu.h"
 #include "pluginGui/ClickableLabelBase.h"
 #include "pluginGui/InfoBarWidget.h"
 #include "viewers/gui/NoResultsWidget.h"
@@ -69,25 +70,6 @@ const QString FourPlaces = QStringLiteral(
     "('p2', 600000300, 3.5, 30.5, '', '', '', 'Zoo'), ('p3', 600000200, 2.5, 20.5, '', '', '', 'Arbat Museum'),"
     "('p4', 600000400, 4.5, 40.5, '', '', '', 'Park');");
 
-QString StartingRows(const QString& table, int count)
-{
-    QString sql;
-    for (int row = 0; row < count; ++row) {
-        if (table == QLatin1String("PlaceBookmarks"))
-            sql += QStringLiteral("INSERT INTO PlaceBookmarks (identifier, timestamp, title, place_point_latitude, "
-                                  "place_point_longitude) VALUES ('b%1', 600000000, 'Home', 55.7, 37.6);")
-                       .arg(row);
-        else if (table == QLatin1String("QuerySearches"))
-            sql += QStringLiteral("INSERT INTO QuerySearches VALUES ('q%1', 600000000, 'coffee', '', 1, 2, 3, 4);")
-                       .arg(row);
-        else if (table == QLatin1String("DirectionsSearches"))
-            sql += QStringLiteral("INSERT INTO DirectionsSearches VALUES ('d%1', 600000000, 1, '', '', '', 'Home', "
-                                  "55.7, 37.6, 55.8, 37.7);")
-                       .arg(row);
-    }
-    return sql;
-}
-
 // "1" for each enabled category button, "0" for each disabled one.
 QString EnabledMask(const appleMaps::ui::AppleMapsToolBar& toolbar)
 {
@@ -126,6 +108,14 @@ void Search(QWidget& page, const QString& text)
     edit->setText(text);
 }
 
+QString OfferedExports(QWidget& page)
+{
+    QString entries;
+    for (const QAction* action : page.findChild<pluginGui::ExportButton*>()->GetMenu()->actions())
+        entries += action->isVisible() ? action->text() + '|' : QString();
+    return entries;
+}
+
 QAbstractItemModel* ShownRows(QWidget& page)
 {
     auto* pages = page.findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
@@ -146,9 +136,12 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<int>("startCategory");
         QTest::addColumn<QString>("enabled");
-        QTest::newRow("favourites only") << StartingRows("PlaceBookmarks", 2) << 1 << "0100";
-        QTest::newRow("searches and directions") << StartingRows("QuerySearches", 1)
-                + StartingRows("DirectionsSearches", 3) << 0 << "1001";
+        QTest::newRow("favourites only") << "INSERT INTO PlaceBookmarks (identifier, timestamp, title) "
+                                            "VALUES ('b0', 600000000, 'Home');" << 1 << "0100";
+        QTest::newRow("searches and directions")
+            << "INSERT INTO QuerySearches VALUES ('q0', 600000000, 'coffee', '', 1, 2, 3, 4);"
+               "INSERT INTO DirectionsSearches VALUES ('d0', 600000000, 1, '', '', '', 'Home', 55.7, 37.6, 55.8, 37.7);"
+            << 0 << "1001";
         QTest::newRow("no records: toolbar never initialised") << QString() << -1 << "";
     }
 
@@ -205,8 +198,10 @@ private slots:
         ParsedBackup parsed(FourPlaces);
         const std::unique_ptr<core::CategoryViewBase> page = parsed.TakePage();
         QVERIFY(page);
+        QCOMPARE(OfferedExports(*page), QStringLiteral("All...|"));
         Search(*page, QStringLiteral("Arbat"));
         QTRY_COMPARE(ShownRows(*page)->rowCount(), 2);
+        QCOMPARE(OfferedExports(*page), QStringLiteral("Filtered...|All...|"));
 
         const QString path = parsed.tempFolder.filePath(QStringLiteral("places.kml"));
         exportReport::INativeExport& nativeExport = parsed.plugIn;
