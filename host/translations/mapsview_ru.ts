@@ -68,8 +68,8 @@
         <translation>Не удалось записать пример резервной копии: %1</translation>
     </message>
     <message>
-        <source>Usage: mapsview show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT]]</source>
-        <translation>Использование: mapsview show [ПУТЬ] [--screenshot ФАЙЛ.png [--category 0-3] [--search ТЕКСТ]]</translation>
+        <source>Usage: mapsview show [PATH] [--screenshot OUT.png [--category 0-3] [--search TEXT] [--map]]</source>
+        <translation>Использование: mapsview show [ПУТЬ] [--screenshot ФАЙЛ.png [--category 0-3] [--search ТЕКСТ] [--map]]</translation>
     </message>
     <message>
         <source>No page to take a screenshot of: %1</source>
@@ -270,6 +270,18 @@
     <message>
         <source>The page has no map.</source>
         <translation>На странице нет карты.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the system allows for a path.</source>
+        <translation>Путь %1 длиннее, чем допускает система.</translation>
+    </message>
+    <message>
+        <source>The backup descriptor %1 could not be read.</source>
+        <translation>Не удалось прочитать описание резервной копии %1.</translation>
+    </message>
+    <message>
+        <source>Cannot create a private temporary folder in %1: %2</source>
+        <translation>Не удалось создать личную временную папку в %1: %2</translation>
     </message>
 </context>
 </TS>
