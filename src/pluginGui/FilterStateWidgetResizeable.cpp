@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace pluginGui {
 
 namespace {
@@ -19,13 +21,16 @@ constexpr int SpacerHeight = 30;
 FilterStateWidgetResizeable::FilterStateWidgetResizeable(QWidget* parent, bool leftAnchored, int maximumWidth,
                                                          int minimumWidth)
     : FilterStateWidget(parent, leftAnchored, minimumWidth, SpacerHeight)
-    , m_maximumWidth(maximumWidth)
-    , m_minimumWidth(minimumWidth)
     , m_grip(CreateGrip())
 {
+    // A translated title row ("Filter", "Hide") may need more than the given minimum: the panel
+    // grows to fit it rather than clip the title.
+    m_minimumWidth = std::max(minimumWidth, ExpandedPart()->minimumSizeHint().width() + GripWidth);
+    m_maximumWidth = std::max(maximumWidth, m_minimumWidth);
     PanelLayout()->insertWidget(leftAnchored ? PanelLayout()->count() : 0, m_grip);
-    ExpandedPart()->setFixedWidth(minimumWidth - GripWidth);
-    setMinimumWidth(minimumWidth);
+    ExpandedPart()->setFixedWidth(m_minimumWidth - GripWidth);
+    setMinimumWidth(m_minimumWidth);
+    SetAnimationDuration(m_minimumWidth);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 
