@@ -32,6 +32,7 @@ FilterStateWidgetResizeable::FilterStateWidgetResizeable(QWidget* parent, bool l
     setMinimumWidth(m_minimumWidth);
     SetAnimationDuration(m_minimumWidth);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    ExpandedPart()->installEventFilter(this);
 }
 
 void FilterStateWidgetResizeable::OnHideFilterClicked()
@@ -44,6 +45,12 @@ void FilterStateWidgetResizeable::OnHideFilterClicked()
 
 bool FilterStateWidgetResizeable::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ExpandedPart()) {
+        // The collapsed strip cannot be resized: its grip would be a line that does nothing.
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            m_grip->setVisible(event->type() == QEvent::ShowToParent);
+        return false;
+    }
     if (watched != m_grip)
         return FilterStateWidget::eventFilter(watched, event);
     switch (event->type()) {
