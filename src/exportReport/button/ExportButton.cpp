@@ -59,6 +59,9 @@ void ExportButton::changeEvent(QEvent* event)
     QToolButton::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         FitCaption();
+    // Disabled with the button, an open menu would take neither a choice nor Escape.
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        m_menu->close();
 }
 
 void ExportButton::paintEvent(QPaintEvent* event)

@@ -30,7 +30,7 @@ public slots:
     void OpenMenu();
 
 protected:
-    // The style sheet sets the caption's font: the width follows it.
+    // The style sheet sets the caption's font: the width follows it. Disabling closes the menu.
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // Replaces the tool button's own press handling, so the menu never opens by itself.
