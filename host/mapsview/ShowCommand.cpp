@@ -14,6 +14,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QLineEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextStream>
 #include <QTimer>
@@ -144,6 +145,19 @@ QString TakeScreenshot(viewer::MainWindow& window, const ShowArguments& argument
     return {};
 }
 
+// The window keeps its usual size where the screen has room for it; a smaller screen it fills
+// rather than run off it and leave the export button and the status bar out of reach.
+void ShowOnScreen(viewer::MainWindow& window)
+{
+    window.resize(kScreenshotSize);
+    const QScreen* screen = window.screen();
+    const QSize available = screen ? screen->availableSize() : kScreenshotSize;
+    if (available.width() < kScreenshotSize.width() || available.height() < kScreenshotSize.height())
+        window.showMaximized();
+    else
+        window.show();
+}
+
 } // namespace
 
 bool IsOffscreenShow(int argc, char* argv[])
@@ -186,8 +200,7 @@ int RunShowCommand(const QStringList& arguments)
         }
         return 0;
     }
-    window.resize(kScreenshotSize);
-    window.show();
+    ShowOnScreen(window);
     if (!parsed->backupPath.isEmpty())
         window.OpenBackup(parsed->backupPath);
     return QApplication::exec();

@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace pluginGui {
 
 namespace {
@@ -19,14 +21,18 @@ constexpr int SpacerHeight = 30;
 FilterStateWidgetResizeable::FilterStateWidgetResizeable(QWidget* parent, bool leftAnchored, int maximumWidth,
                                                          int minimumWidth)
     : FilterStateWidget(parent, leftAnchored, minimumWidth, SpacerHeight)
-    , m_maximumWidth(maximumWidth)
-    , m_minimumWidth(minimumWidth)
     , m_grip(CreateGrip())
 {
+    // A translated title row ("Filter", "Hide") may need more than the given minimum: the panel
+    // grows to fit it rather than clip the title.
+    m_minimumWidth = std::max(minimumWidth, ExpandedPart()->minimumSizeHint().width() + GripWidth);
+    m_maximumWidth = std::max(maximumWidth, m_minimumWidth);
     PanelLayout()->insertWidget(leftAnchored ? PanelLayout()->count() : 0, m_grip);
-    ExpandedPart()->setFixedWidth(minimumWidth - GripWidth);
-    setMinimumWidth(minimumWidth);
+    ExpandedPart()->setFixedWidth(m_minimumWidth - GripWidth);
+    setMinimumWidth(m_minimumWidth);
+    SetAnimationDuration(m_minimumWidth);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    ExpandedPart()->installEventFilter(this);
 }
 
 void FilterStateWidgetResizeable::OnHideFilterClicked()
@@ -39,6 +45,12 @@ void FilterStateWidgetResizeable::OnHideFilterClicked()
 
 bool FilterStateWidgetResizeable::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ExpandedPart()) {
+        // The collapsed strip cannot be resized: its grip would be a line that does nothing.
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            m_grip->setVisible(event->type() == QEvent::ShowToParent);
+        return false;
+    }
     if (watched != m_grip)
         return FilterStateWidget::eventFilter(watched, event);
     switch (event->type()) {

@@ -1,5 +1,6 @@
 #include "InfoBarElidedLabel.h"
 
+#include "LinkText.h"
 #include "TextPartDocument.h"
 
 #include "viewers/gui/ElideText.h"
@@ -8,7 +9,20 @@
 #include <QResizeEvent>
 #include <QtMath>
 
+#include <algorithm>
+
 namespace pluginGui {
+
+namespace {
+
+bool HasLink(const TextPartDocument& document)
+{
+    const auto& parts = document.GetParts();
+    return std::any_of(parts.begin(), parts.end(),
+                       [](const auto& part) { return dynamic_cast<const LinkText*>(part.get()) != nullptr; });
+}
+
+} // namespace
 
 InfoBarElidedLabel::InfoBarElidedLabel(QWidget* parent, int elideMode)
     : QLabel(parent)
@@ -25,6 +39,8 @@ void InfoBarElidedLabel::SetText(const QString& html)
     m_document->Parse(html);
     m_plainText = m_document->ToPlainText();
     m_html = html;
+    // Tab stops here only for a link: a plain figure would be a stop that shows nothing.
+    setFocusPolicy(HasLink(*m_document) ? Qt::StrongFocus : Qt::ClickFocus);
     Elide(0);
 }
 

@@ -107,12 +107,13 @@ QWidget* InfoBarWidget::CreateLine(const InfoBarStatInfo& info)
     caption->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     auto* value = new InfoBarElidedLabel(container, Qt::ElideRight);
-    value->SetText(info.value);
     value->setContentsMargins(0, 0, 0, 0);
     value->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     value->setOpenExternalLinks(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                    | Qt::LinksAccessibleByKeyboard);
+    // After the flags, which would make every value a tab stop.
+    value->SetText(info.value);
 
     containerLayout->addWidget(caption);
     containerLayout->addWidget(value);

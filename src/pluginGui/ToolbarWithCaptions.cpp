@@ -17,6 +17,8 @@ namespace {
 
 // Keeps neighbouring captions apart however narrow their buttons are.
 constexpr int MinimumColumnWidth = 54;
+// Keeps captions wider than that minimum (longer translations) from running into each other.
+constexpr int CaptionMargin = 4;
 
 QHBoxLayout* AddCentredRow(QVBoxLayout* column)
 {
@@ -50,6 +52,7 @@ void ToolbarWithCaptions::AddButton(QWidget* button)
     int width = button->width();
     if (!caption.isEmpty()) {
         QHBoxLayout* captionRow = AddCentredRow(column);
+        captionRow->setContentsMargins(CaptionMargin, 0, CaptionMargin, 0);
         auto* label = new QLabel(this);
         ApplyStyle(StyleGroup::Label, StyleClass::foreground_gray_middle, label);
         ApplyStyle(StyleGroup::Label, StyleClass::font_pre_tiny, label);

@@ -156,7 +156,8 @@ private slots:
                                  m_search};
         for (int category = 0; category < 4; ++category)
             expected << host::viewer::FindCategoryButton(m_page, category);
-        expected << qobject_cast<pluginGui::IExportButtonWidget*>(m_page)->GetExportButton() << table;
+        expected << m_page->findChild<QWidget*>(QStringLiteral("mapToggleButton"))
+                 << qobject_cast<pluginGui::IExportButtonWidget*>(m_page)->GetExportButton() << table;
         expected.first()->setFocus(Qt::TabFocusReason);
         auto* dateCheck = panel->findChild<QCheckBox*>();
         for (int stop = 1; stop < expected.size(); ++stop) {

@@ -20,6 +20,7 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -247,6 +248,14 @@ void AppleMapsCategoryTableViewBase::InstallDelegates()
 {
     for (const auto& [column, delegate] : m_delegates)
         setItemDelegateForColumn(column, delegate);
+}
+
+void AppleMapsCategoryTableViewBase::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    const bool byKeyboard = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (byKeyboard && currentIndex().isValid() && !selectionModel()->hasSelection())
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void AppleMapsCategoryTableViewBase::keyPressEvent(QKeyEvent* event)

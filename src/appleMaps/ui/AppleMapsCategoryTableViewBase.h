@@ -98,6 +98,8 @@ protected:
     void SetDelegate(pluginGui::InteractiveDelegateBase* delegate, std::initializer_list<int> columns);
     void InstallDelegates();
 
+    // Reached by Tab, the table shows where the keyboard stands: the current row is selected.
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

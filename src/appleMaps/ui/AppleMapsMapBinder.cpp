@@ -29,6 +29,8 @@ namespace {
 // Tables get the larger share of the page when the map opens.
 constexpr int TableShare = 3;
 constexpr int MapShare = 2;
+// Keeps the map switch apart from the export button, so that the two read as two controls.
+constexpr int ToggleGap = 6;
 
 bool& MapShownInThisProcess()
 {
@@ -66,7 +68,9 @@ AppleMapsMapBinder::AppleMapsMapBinder(AppleMapsWidgetForm& form,
                                  viewers::gui::StyleClass::border_right_radius_small,
                                  viewers::gui::StyleClass::font_post_tiny})
         viewers::gui::ApplyStyle(viewers::gui::StyleGroup::DisplayedModeWidget, styleClass, m_toggle);
-    form.layoutButtons->insertWidget(form.layoutButtons->indexOf(form.explortButtonPlaceolder), m_toggle);
+    const int exportAt = form.layoutButtons->indexOf(form.explortButtonPlaceolder);
+    form.layoutButtons->insertWidget(exportAt, m_toggle);
+    form.layoutButtons->insertSpacing(exportAt + 1, ToggleGap);
     connect(m_toggle, &QToolButton::toggled, this, &AppleMapsMapBinder::OnToggled);
 
     connect(form.stackedWidget, &QStackedWidget::currentChanged, this, &AppleMapsMapBinder::OnCategoryShown);

@@ -212,6 +212,12 @@ void AppleMapsWidget::ChainTabOrder()
     QList<QWidget*> stops;
     for (QWidget* area : std::initializer_list<QWidget*>{m_filterPanel, m_searchEdit, m_toolbar})
         stops << pluginGui::TabStopsWithin(area);
+    // The buttons beside the export button (the map switch) come before it, from left to right.
+    for (int index = 0; index < m_ui->layoutButtons->count(); ++index) {
+        QWidget* button = m_ui->layoutButtons->itemAt(index)->widget();
+        if (button && (button->focusPolicy() & Qt::TabFocus) != 0)
+            stops << button;
+    }
     stops << m_exportButton;
     for (const auto& [category, view] : m_pages)
         stops << view;

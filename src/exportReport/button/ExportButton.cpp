@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <exception>
 
 namespace pluginGui {
@@ -19,6 +20,8 @@ namespace {
 
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 24;
+// The style sheet's arrow at the right (8 pixels wide, 8 of padding) and a gap before it.
+constexpr int ArrowRoom = 20;
 // The menu opens this far right of centre and this far above the button.
 constexpr int MenuOffsetX = 24;
 constexpr int MenuGap = 5;
@@ -30,9 +33,9 @@ ExportButton::ExportButton(QWidget* parent)
     , m_menu(new ExportSaveMenu(this))
 {
     setMenu(m_menu);
-    setFixedSize(ButtonWidth, ButtonHeight);
     setArrowType(Qt::NoArrow);
     setContentsMargins(6, 0, 0, 7);
+    FitCaption();
     viewers::gui::ApplyStyle(viewers::gui::StyleGroup::ToolButton, viewers::gui::StyleClass::export_button, this);
     connect(m_menu, &ExportSaveMenu::ActionTypeTriggered, this, &ExportButton::ActionTypeTriggered);
 }
@@ -51,14 +54,23 @@ void ExportButton::OnShowExportButton(exportReport::ExportReportActionType actio
     }
 }
 
+void ExportButton::changeEvent(QEvent* event)
+{
+    QToolButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitCaption();
+    // Disabled with the button, an open menu would take neither a choice nor Escape.
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        m_menu->close();
+}
+
 void ExportButton::paintEvent(QPaintEvent* event)
 {
     QToolButton::paintEvent(event);
     QPainter painter(this);
     painter.setFont(font());
     const QMargins margins = contentsMargins();
-    painter.drawText(QPoint(rect().left() + margins.left(), rect().bottom() - margins.bottom()),
-                     QCoreApplication::translate("cmn", "Export..."));
+    painter.drawText(QPoint(rect().left() + margins.left(), rect().bottom() - margins.bottom()), Caption());
     painter.end();
     viewers::gui::PaintFocusFrame(this, Qt::white);
 }
@@ -77,6 +89,19 @@ void ExportButton::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter: OpenMenu(); break;
     default: QToolButton::keyPressEvent(event); break;
     }
+}
+
+QString ExportButton::Caption()
+{
+    return QCoreApplication::translate("cmn", "Export...");
+}
+
+void ExportButton::FitCaption()
+{
+    // A translated caption longer than the English one would run under the arrow or be cut at the
+    // edge: the button grows to fit it.
+    const int captionWidth = contentsMargins().left() + fontMetrics().horizontalAdvance(Caption()) + ArrowRoom;
+    setFixedSize(std::max(ButtonWidth, captionWidth), ButtonHeight);
 }
 
 void ExportButton::OpenMenu()

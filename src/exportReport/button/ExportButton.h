@@ -30,6 +30,8 @@ public slots:
     void OpenMenu();
 
 protected:
+    // The style sheet sets the caption's font: the width follows it. Disabling closes the menu.
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // Replaces the tool button's own press handling, so the menu never opens by itself.
     void mousePressEvent(QMouseEvent* event) override;
@@ -37,6 +39,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QString Caption();
+    void FitCaption();
+
     ExportSaveMenu* m_menu;
     bool m_backupDownloading = false;
 };

@@ -11,6 +11,7 @@
 #include "exportReport/button/ExportSaveMenu.h"
 #include "pluginGui/ClickableLabelBase.h"
 #include "pluginGui/InfoBarWidget.h"
+#include "translations/Translator.h"
 #include "viewers/gui/NoResultsWidget.h"
 
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include <memory>
@@ -215,6 +217,36 @@ private slots:
                  qPrintable(message->text()));
         QVERIFY(parsed.plugIn.errors.isEmpty());
         QVERIFY(page->findChild<pluginGui::ExportButton*>()->isEnabled());
+    }
+
+    // Russian texts run longer than the English ones.
+    void captionsShowWholeInEveryLanguage()
+    {
+        for (const QLocale::Language language : {QLocale::English, QLocale::Russian}) {
+            const std::unique_ptr<QTranslator> translator(translations::utils::InstallTranslator(language));
+            ParsedBackup parsed(FourPlaces);
+            appleMaps::ui::AppleMapsWidget page(&parsed.plugIn);
+            page.resize(1180, 800);
+            page.show();
+            auto* panel = page.findChild<QWidget*>(QStringLiteral("filterPanel"));
+            QWidgetList captions = panel->findChildren<QWidget*>(QStringLiteral("btnHide"));
+            auto* toolbar = page.findChild<appleMaps::ui::AppleMapsToolBar*>();
+            for (QLabel* label : panel->findChildren<QLabel*>() + toolbar->findChildren<QLabel*>())
+                captions << (label->isVisible() && !qobject_cast<pluginGui::ClickableLabelBase*>(label) ? label : nullptr);
+            captions.removeAll(nullptr);
+            // Whole, and a gap from their neighbours, so that their words do not run together.
+            for (QWidget* caption : captions)
+                for (QWidget* other : captions)
+                    QVERIFY2(caption->width() >= caption->sizeHint().width()
+                                 && (other == caption || other->parent() != caption->parent()
+                                     || !other->geometry().intersects(caption->geometry().adjusted(-2, 0, 2, 0))),
+                             qPrintable(caption->property("text").toString()));
+            // The painted caption runs from the left margin (6) to before the arrow (8 pixels, padding 8).
+            auto* button = page.findChild<pluginGui::ExportButton*>();
+            const QString exportCaption = QCoreApplication::translate("cmn", "Export...");
+            QVERIFY2(6 + button->fontMetrics().horizontalAdvance(exportCaption) <= button->width() - 16,
+                     qPrintable(exportCaption));
+        }
     }
 
     void failedExportReachesTheJournalAndFreesTheButton()
