@@ -58,6 +58,14 @@ std::vector<cmn::Address> AddressMap::Move(Index identifier)
     return addresses;
 }
 
+void AddressMap::ShrinkToFit()
+{
+    m_addresses.shrink_to_fit();
+    m_next.shrink_to_fit();
+    m_identifiers.shrink_to_fit();
+    m_keys.shrink_to_fit();
+}
+
 std::size_t AddressMap::FindSlot(std::string_view identifier, std::uint64_t hash) const
 {
     const std::size_t mask = m_slots.size() - 1;

@@ -25,6 +25,8 @@ public:
     // The identifier's addresses, copied or moved out; moved-out ones are gone for later callers.
     std::vector<cmn::Address> Copy(Index identifier) const;
     std::vector<cmn::Address> Move(Index identifier);
+    // Gives back the room that growing left, once every address is in.
+    void ShrinkToFit();
 
 private:
     struct Identifier {

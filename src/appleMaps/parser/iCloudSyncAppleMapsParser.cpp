@@ -5,6 +5,7 @@
 #include "AppleMapsQueries.h"
 #include "AppleMapsRowParsers.h"
 #include "DateRange.h"
+#include "FreedMemory.h"
 #include "QueryPrefetch.h"
 
 #include "CryptLog/log/Log.h"
@@ -63,6 +64,7 @@ void iCloudSyncAppleMapsParser::Parse(AppleMapsRecords& records)
         LOG_INFO << "Parsing stopped";
         return;
     }
+    details::ReturnFreedMemory();
     AddDateItems(records, dateRange);
 }
 
@@ -84,6 +86,9 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
         cmn::db::ReadTable(adapter, queries::Addresses, table);
         details::ParseAppleMapsAddresses(table, addresses, m_stopRequested);
     }
+    addresses.ShrinkToFit();
+    // Each table read is freed before the records of the next one grow.
+    details::ReturnFreedMemory();
 
     {
         const cmn::db::ResultTable places = recordTables.Next();
@@ -92,8 +97,11 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
         FetchAppleMapsPlaceBookmarks(places, addresses, records, dateRange);
         FetchAppleMapsRouteBookmarks(routes, addresses, records, dateRange);
     }
+    details::ReturnFreedMemory();
     FetchAppleMapsQuerySearchItems(recordTables, records, dateRange);
+    details::ReturnFreedMemory();
     FetchPlaceDisplays(recordTables, addresses, records, dateRange);
+    details::ReturnFreedMemory();
     FetchDirectionSearches(recordTables, addresses, records, dateRange);
 }
 
