@@ -82,9 +82,7 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
     {
         // A connection of its own, which a stop request interrupts.
         cmn::db::SqLiteDbAdapter adapter(database.Path(), m_stopRequested);
-        cmn::db::ResultTable table;
-        cmn::db::ReadTable(adapter, queries::Addresses, table);
-        details::ParseAppleMapsAddresses(table, addresses, m_stopRequested);
+        details::ParseAppleMapsAddresses(adapter, queries::Addresses, addresses, m_stopRequested);
     }
     addresses.ShrinkToFit();
     // Each table read is freed before the records of the next one grow.
@@ -116,7 +114,7 @@ std::string iCloudSyncAppleMapsParser::GetBackupId()
 }
 
 void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
-                                                             const details::AddressMap& addresses,
+                                                             details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange) const
 {
@@ -128,7 +126,7 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::Resu
 }
 
 void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
-                                                             const details::AddressMap& addresses,
+                                                             details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange) const
 {
