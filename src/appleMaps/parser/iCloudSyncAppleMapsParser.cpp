@@ -90,9 +90,13 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
 
     {
         const cmn::db::ResultTable places = recordTables.Next();
-        const cmn::db::ResultTable routes = recordTables.Next();
-        records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + routes.RowCount());
+        // The routes wait to be taken meanwhile, and no table after them is read yet.
+        records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + recordTables.NextRowCount());
         FetchAppleMapsPlaceBookmarks(places, addresses, records, dateRange);
+    }
+    details::ReturnFreedMemory();
+    {
+        const cmn::db::ResultTable routes = recordTables.Next();
         FetchAppleMapsRouteBookmarks(routes, addresses, records, dateRange);
     }
     details::ReturnFreedMemory();
