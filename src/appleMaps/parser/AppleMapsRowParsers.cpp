@@ -5,7 +5,7 @@
 
 #include "CryptLog/log/Log.h"
 #include "cmn/db/CellReaders.h"
-#include "cmn/db/SqLiteDbAdapter.h"
+#include "cmn/db/TableQueries.h"
 
 #include <QtGlobal>
 
@@ -146,7 +146,7 @@ void ParseAppleMapsAddresses(cmn::db::SqLiteDbAdapter& adapter, const std::strin
     auto convert = [&](const TableRow& row) { FileAddress(row, texts, addresses); };
     auto skip = [](const std::exception& exception) { LOG_DEBUG << exception.what(); };
     std::size_t row = 0;
-    adapter.ForEachRow(sql, [&](const std::vector<CellView>& cells) {
+    cmn::db::ForEachTableRow(adapter, sql, [&](const std::vector<CellView>& cells) {
         AskToStop(row++, stopRequested);
         ConvertRow(cells, convert, skip);
     });
