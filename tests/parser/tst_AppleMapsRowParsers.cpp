@@ -184,7 +184,7 @@ private slots:
                                                          Text("MOW"), Text("Moskva"), Text("101000"),
                                                          Text("Tverskaya"), Text("7")}}),
                                              parsed);
-            const cmn::Address a = parsed.Copy(parsed.Find("id")).at(0);
+            const cmn::Address a = parsed.Hand(parsed.Find("id")).at(0);
             read << a.country << a.countryCode << a.administrativeArea << a.administrativeAreaCode << a.locality
                  << a.postCode << a.thoroughfare << a.subThoroughfare << QString::number(a.resolutionState);
         } else if (converter == "place bookmarks" || converter == "route bookmarks") {

@@ -10,8 +10,9 @@
 namespace appleMaps::details {
 
 // The addresses of each record identifier, in row order, looked up by identifier. Flat: the
-// addresses in one vector chained per identifier, the identifiers' bytes in one string, an open
-// hash table of indices; a node-based map of a million identifiers cost more than the records.
+// identifiers' bytes in one string, an open hash table of indices; a node-based map of a million
+// identifiers cost more than the records. Each identifier's addresses are held in the vector a
+// record will own, so that handing them out first moves them instead of copying.
 class AddressMap final {
 public:
     // An identifier's place in the map; Count() identifiers are numbered from 0.
@@ -22,25 +23,28 @@ public:
 
     std::size_t Count() const { return m_identifiers.size(); }
     Index Find(std::string_view identifier) const;
-    // The identifier's addresses, copied or moved out; moved-out ones are gone for later callers.
-    std::vector<cmn::Address> Copy(Index identifier) const;
-    std::vector<cmn::Address> Move(Index identifier);
+    // The identifier's addresses: moved out the first time, later copied from where they went.
+    // The caller keeps what it gets first, unchanged, in a record that outlives the map.
+    std::vector<cmn::Address> Hand(Index identifier);
+    // True the first time only, for the fetches that take an identifier's addresses for good.
+    bool MarkTaken(Index identifier);
+    // Gives back the room that growing left, once every address is in.
+    void ShrinkToFit();
 
 private:
     struct Identifier {
-        std::uint64_t hash;
-        std::size_t keyOffset;
+        std::vector<cmn::Address> addresses; // until handed out
+        const cmn::Address* handed = nullptr; // where they went
+        std::uint32_t handedCount = 0;
+        std::uint32_t keyOffset;
         std::uint32_t keyLength;
-        std::uint32_t addressCount;
-        std::uint32_t first; // index into m_addresses, None when there is none
-        std::uint32_t last;
+        bool taken = false;
     };
 
-    std::size_t FindSlot(std::string_view identifier, std::uint64_t hash) const;
+    std::string_view Key(const Identifier& identifier) const;
+    std::size_t FindSlot(std::string_view identifier) const;
     void Rehash(std::size_t slotCount);
 
-    std::vector<cmn::Address> m_addresses;
-    std::vector<std::uint32_t> m_next; // the next address of the same identifier, or None
     std::vector<Identifier> m_identifiers;
     std::string m_keys;
     std::vector<Index> m_slots = std::vector<Index>(1024, None);

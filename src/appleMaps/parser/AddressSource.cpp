@@ -4,32 +4,34 @@ namespace appleMaps::details {
 
 AddressSource AddressSource::TakingFrom(AddressMap& addresses)
 {
-    return AddressSource(&addresses, nullptr);
+    return AddressSource(addresses, false);
 }
 
-AddressSource AddressSource::CopyingFrom(const AddressMap& addresses)
+AddressSource AddressSource::CopyingFrom(AddressMap& addresses)
 {
-    return AddressSource(nullptr, &addresses);
+    return AddressSource(addresses, true);
 }
 
-AddressSource::AddressSource(AddressMap* takingFrom, const AddressMap* copyingFrom)
-    : m_takingFrom(takingFrom)
-    , m_copyingFrom(copyingFrom)
-    , m_copied(copyingFrom ? copyingFrom->Count() : 0)
+AddressSource::AddressSource(AddressMap& addresses, bool copying)
+    : m_addresses(&addresses)
+    , m_copied(copying ? addresses.Count() : 0)
+    , m_copying(copying)
 {
 }
 
 std::vector<cmn::Address> AddressSource::Take(std::string_view identifier)
 {
-    if (m_takingFrom) {
-        const AddressMap::Index found = m_takingFrom->Find(identifier);
-        return found == AddressMap::None ? std::vector<cmn::Address>() : m_takingFrom->Move(found);
-    }
-    const AddressMap::Index found = m_copyingFrom->Find(identifier);
-    if (found == AddressMap::None || m_copied[found])
+    const AddressMap::Index found = m_addresses->Find(identifier);
+    if (found == AddressMap::None)
         return {};
-    m_copied[found] = true;
-    return m_copyingFrom->Copy(found);
+    if (m_copying) {
+        if (m_copied[found])
+            return {};
+        m_copied[found] = true;
+    } else if (!m_addresses->MarkTaken(found)) {
+        return {};
+    }
+    return m_addresses->Hand(found);
 }
 
 } // namespace appleMaps::details

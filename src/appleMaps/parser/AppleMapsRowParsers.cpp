@@ -5,6 +5,7 @@
 
 #include "CryptLog/log/Log.h"
 #include "cmn/db/CellReaders.h"
+#include "cmn/db/TableQueries.h"
 
 #include <QtGlobal>
 
@@ -61,23 +62,58 @@ void ReadPoint(const TableRow& row, std::size_t latitudeColumn, std::size_t long
     ReadCoordinate(row[longitudeColumn], point.longitude);
 }
 
-// Hands every row to `convert`; a row that throws goes to `skip` instead, and the loop goes on.
-// Between rows, now and then, a stop request ends the loop with ParseStopped.
+// Now and then, between rows, a stop request ends the loop with ParseStopped.
+void AskToStop(std::size_t row, const std::function<bool()>& stopRequested)
+{
+    constexpr std::size_t RowsBetweenStopQuestions = 4096;
+    if (row % RowsBetweenStopQuestions == 0 && stopRequested && stopRequested())
+        throw ParseStopped();
+}
+
+// A row that throws goes to `skip` instead, and the loop goes on.
+template <typename Convert, typename Skip>
+void ConvertRow(const std::vector<CellView>& cells, Convert& convert, Skip& skip)
+{
+    try {
+        convert(TableRow(cells));
+    } catch (const std::exception& exception) {
+        skip(exception);
+    }
+}
+
 template <typename Convert, typename Skip>
 void ForEachRow(const ResultTable& table, const std::function<bool()>& stopRequested, Convert convert, Skip skip)
 {
-    constexpr std::size_t RowsBetweenStopQuestions = 4096;
     std::vector<CellView> cells(table.ColumnCount());
     for (std::size_t row = 0; row < table.RowCount(); ++row) {
-        if (row % RowsBetweenStopQuestions == 0 && stopRequested && stopRequested())
-            throw ParseStopped();
+        AskToStop(row, stopRequested);
         table.ReadRow(row, cells.data());
-        try {
-            convert(TableRow(cells));
-        } catch (const std::exception& exception) {
-            skip(exception);
-        }
+        ConvertRow(cells, convert, skip);
     }
+}
+
+void FileAddress(const TableRow& row, TextCache& texts, AddressMap& addresses)
+{
+    cmn::Address address;
+    address.country = ReadText(row[1], texts);
+    address.countryCode = ReadText(row[2], texts);
+    address.administrativeArea = ReadText(row[3], texts);
+    address.administrativeAreaCode = ReadText(row[4], texts);
+    address.locality = ReadText(row[5], texts);
+    address.postCode = ReadText(row[6], texts);
+    address.thoroughfare = ReadText(row[7], texts);
+    address.subThoroughfare = ReadText(row[8], texts);
+    address.resolutionState = cmn::Address::Resolved;
+    addresses.Add(cmn::db::GetString(row[0]), std::move(address));
+}
+
+// Gives the record the addresses of its identifier once it is in `items`: the first record to
+// get them holds them for later ones to copy, so they must not go with a skipped row.
+template <typename Item>
+void Append(Item item, const CellView& identifier, AddressSource& addresses, std::vector<Item>& items)
+{
+    items.push_back(std::move(item));
+    items.back().addresses = addresses.Take(cmn::db::GetString(identifier));
 }
 
 const QString& PlaceType()
@@ -99,21 +135,21 @@ void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses,
 {
     TextCache texts;
     ForEachRow(
-        table, stopRequested,
-        [&](const TableRow& row) {
-            cmn::Address address;
-            address.country = ReadText(row[1], texts);
-            address.countryCode = ReadText(row[2], texts);
-            address.administrativeArea = ReadText(row[3], texts);
-            address.administrativeAreaCode = ReadText(row[4], texts);
-            address.locality = ReadText(row[5], texts);
-            address.postCode = ReadText(row[6], texts);
-            address.thoroughfare = ReadText(row[7], texts);
-            address.subThoroughfare = ReadText(row[8], texts);
-            address.resolutionState = cmn::Address::Resolved;
-            addresses.Add(cmn::db::GetString(row[0]), std::move(address));
-        },
+        table, stopRequested, [&](const TableRow& row) { FileAddress(row, texts, addresses); },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
+}
+
+void ParseAppleMapsAddresses(cmn::db::SqLiteDbAdapter& adapter, const std::string& sql, AddressMap& addresses,
+                             const std::function<bool()>& stopRequested)
+{
+    TextCache texts;
+    auto convert = [&](const TableRow& row) { FileAddress(row, texts, addresses); };
+    auto skip = [](const std::exception& exception) { LOG_DEBUG << exception.what(); };
+    std::size_t row = 0;
+    cmn::db::ForEachTableRow(adapter, sql, [&](const std::vector<CellView>& cells) {
+        AskToStop(row++, stopRequested);
+        ConvertRow(cells, convert, skip);
+    });
 }
 
 void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addresses,
@@ -134,8 +170,7 @@ void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addre
             item.name = ReadText(row[8], texts);
             ReadPoint(row, 9, 10, item.droppedPin);
             item.type = PlaceType();
-            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
-            items.push_back(std::move(item));
+            Append(std::move(item), row[0], addresses, items);
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
@@ -159,8 +194,7 @@ void ParseAppleMapsRouteBookmarks(const ResultTable& table, AddressSource& addre
             ReadPoint(row, 8, 9, item.route[0]);
             ReadPoint(row, 10, 11, item.route[1]);
             item.type = RouteType();
-            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
-            items.push_back(std::move(item));
+            Append(std::move(item), row[0], addresses, items);
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
@@ -203,8 +237,7 @@ void ParseAppleMapsPlaceItems(const ResultTable& table, AddressSource& addresses
             item.fax = ReadText(row[5], texts);
             item.url = ReadText(row[6], texts);
             item.name = ReadText(row[7], texts);
-            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
-            items.push_back(std::move(item));
+            Append(std::move(item), row[0], addresses, items);
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
@@ -227,8 +260,7 @@ void ParseAppleMapsDirecrionsSearchesItems(const ResultTable& table, AddressSour
             item.name = ReadText(row[6], texts);
             ReadPoint(row, 7, 8, item.startPoint);
             ReadPoint(row, 9, 10, item.endPoint);
-            item.addresses = addresses.Take(cmn::db::GetString(row[0]));
-            items.push_back(std::move(item));
+            Append(std::move(item), row[0], addresses, items);
         },
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }

@@ -7,7 +7,12 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 #include <vector>
+
+namespace cmn::db {
+class SqLiteDbAdapter;
+} // namespace cmn::db
 
 // Turning the result rows of the parser's statements into records. Each function appends one
 // record per row; a row that cannot be converted is logged at debug level and left out. Repeated
@@ -21,6 +26,9 @@ struct ParseStopped : std::exception {
 
 void ParseAppleMapsAddresses(const cmn::db::ResultTable& table, AddressMap& addresses,
     const std::function<bool()>& stopRequested = {});
+// The same, row by row as SQLite reads `sql`, without holding the whole result.
+void ParseAppleMapsAddresses(cmn::db::SqLiteDbAdapter& adapter, const std::string& sql, AddressMap& addresses,
+                             const std::function<bool()>& stopRequested = {});
 
 // The bookmark converters append to a vector that the caller has reserved for both bookmark
 // kinds; the others reserve for their rows.

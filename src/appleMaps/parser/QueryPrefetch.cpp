@@ -39,6 +39,15 @@ cmn::db::ResultTable QueryPrefetch::Next()
     return table;
 }
 
+std::size_t QueryPrefetch::NextRowCount()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_ready || m_failure; });
+    if (!m_ready)
+        std::rethrow_exception(m_failure);
+    return m_ready->RowCount();
+}
+
 void QueryPrefetch::Run()
 {
     try {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstddef>
 #include <exception>
 #include <functional>
 #include <mutex>
@@ -32,6 +33,9 @@ public:
     // The whole result of the next statement; called once per statement. Rethrows the failure of
     // opening the connection or of the statement; the statements after a failed one are not run.
     cmn::db::ResultTable Next();
+    // The row count of the result Next() gives, waiting for it; no further result is read while
+    // it waits to be taken. Rethrows as Next() would.
+    std::size_t NextRowCount();
 
 private:
     void Run();

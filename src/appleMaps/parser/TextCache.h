@@ -15,7 +15,7 @@ namespace appleMaps::details {
 // hash, and a new text takes the slot over.
 class TextCache final {
 public:
-    explicit TextCache(unsigned slotBits = 14);
+    explicit TextCache(unsigned slotBits = 16);
 
     // The null string for a view without data (the readers' default for a cell without text);
     // the empty, non-null string for an empty text.

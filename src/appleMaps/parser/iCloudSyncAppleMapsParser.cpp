@@ -5,6 +5,7 @@
 #include "AppleMapsQueries.h"
 #include "AppleMapsRowParsers.h"
 #include "DateRange.h"
+#include "FreedMemory.h"
 #include "QueryPrefetch.h"
 
 #include "CryptLog/log/Log.h"
@@ -63,6 +64,7 @@ void iCloudSyncAppleMapsParser::Parse(AppleMapsRecords& records)
         LOG_INFO << "Parsing stopped";
         return;
     }
+    details::ReturnFreedMemory();
     AddDateItems(records, dateRange);
 }
 
@@ -80,20 +82,28 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
     {
         // A connection of its own, which a stop request interrupts.
         cmn::db::SqLiteDbAdapter adapter(database.Path(), m_stopRequested);
-        cmn::db::ResultTable table;
-        cmn::db::ReadTable(adapter, queries::Addresses, table);
-        details::ParseAppleMapsAddresses(table, addresses, m_stopRequested);
+        details::ParseAppleMapsAddresses(adapter, queries::Addresses, addresses, m_stopRequested);
     }
+    addresses.ShrinkToFit();
+    // Each table read is freed before the records of the next one grow.
+    details::ReturnFreedMemory();
 
     {
         const cmn::db::ResultTable places = recordTables.Next();
-        const cmn::db::ResultTable routes = recordTables.Next();
-        records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + routes.RowCount());
+        // The routes wait to be taken meanwhile, and no table after them is read yet.
+        records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + recordTables.NextRowCount());
         FetchAppleMapsPlaceBookmarks(places, addresses, records, dateRange);
+    }
+    details::ReturnFreedMemory();
+    {
+        const cmn::db::ResultTable routes = recordTables.Next();
         FetchAppleMapsRouteBookmarks(routes, addresses, records, dateRange);
     }
+    details::ReturnFreedMemory();
     FetchAppleMapsQuerySearchItems(recordTables, records, dateRange);
+    details::ReturnFreedMemory();
     FetchPlaceDisplays(recordTables, addresses, records, dateRange);
+    details::ReturnFreedMemory();
     FetchDirectionSearches(recordTables, addresses, records, dateRange);
 }
 
@@ -108,7 +118,7 @@ std::string iCloudSyncAppleMapsParser::GetBackupId()
 }
 
 void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
-                                                             const details::AddressMap& addresses,
+                                                             details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange) const
 {
@@ -120,7 +130,7 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::Resu
 }
 
 void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
-                                                             const details::AddressMap& addresses,
+                                                             details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange) const
 {

@@ -80,6 +80,13 @@ void ReadTable(SqLiteDbAdapter& adapter, const std::string& sql, ResultTable& ta
     table.swap(result);
 }
 
+void ForEachTableRow(SqLiteDbAdapter& adapter, const std::string& sql,
+                     const std::function<void(const std::vector<CellView>&)>& take)
+{
+    adapter.TableDefinition(TableOf(sql));
+    adapter.ForEachRow(sql, take);
+}
+
 std::optional<std::uint64_t> CountDistinct(SqLiteDbAdapter& adapter, const std::string& table,
                                            const std::string& column)
 {

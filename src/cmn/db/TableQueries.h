@@ -1,8 +1,12 @@
 #pragma once
 
+#include "CellView.h"
+
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace cmn::db {
 
@@ -18,6 +22,11 @@ class SqLiteDbAdapter;
 // with and without DISTINCT, no column has a collation of its own and the texts are UTF-8.
 // Elsewhere the statement runs as it is.
 void ReadTable(SqLiteDbAdapter& adapter, const std::string& sql, ResultTable& table);
+
+// Hands each row of `sql`, "SELECT <columns> FROM <table>", to `take` as SQLite reads it, one cell
+// per column, valid during the call only: for a result too large to hold beside what it becomes.
+void ForEachTableRow(SqLiteDbAdapter& adapter, const std::string& sql,
+                     const std::function<void(const std::vector<CellView>&)>& take);
 
 // What "SELECT COUNT(DISTINCT <column>) FROM <table>" gives, counted here; nothing where only
 // SQLite can tell (a collation of its own, texts not UTF-8). Empty when there is no such table.
