@@ -2,6 +2,7 @@
 
 #include "support/AppleMapsBackupFixture.h"
 #include "support/CaughtException.h"
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/RecordingTableSink.h"
 #include "support/TestRegistry.h"
