@@ -1,7 +1,8 @@
 #include "BackupFolder.h"
 
+#include "support/FileContents.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace test {
@@ -30,9 +31,7 @@ boost::filesystem::path BackupFolder::Write(const QString& relative, const QByte
 {
     const QString path = m_folder.filePath(relative);
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
+    WriteFile(path, content);
     return path.toStdWString();
 }
 

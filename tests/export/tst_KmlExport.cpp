@@ -1,6 +1,7 @@
 #include "ExportRecords.h"
 #include "XmlTree.h"
 
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "appleMaps/kml/ExportDataToKml.h"
@@ -270,10 +271,7 @@ private slots:
     void existingFileIsReplaced()
     {
         const QString path = NewPath();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(100000, 'x'));
-        file.close();
+        test::WriteFile(path, QByteArray(100000, 'x'));
         ExportBookmarks({}, path);
         // Bytes left over from the old file would make the document unreadable.
         test::XmlElement root;

@@ -1,5 +1,6 @@
 #include "DatabaseCounts.h"
 
+#include "support/FileContents.h"
 #include "support/FileTreeSnapshot.h"
 #include "support/MapsviewSession.h"
 #include "support/TestRegistry.h"
@@ -186,9 +187,7 @@ void TestMapsviewCommands::logOfASummaryDecrypts()
     const QString decrypted = backup.filePath(QStringLiteral("ULQ.txt"));
     const test::MapsviewRun run = m_session.Run({QStringLiteral("decrypt-log"), encrypted, decrypted});
     QVERIFY2(run.exitCode == 0, run.standardError.constData());
-    QFile text(decrypted);
-    QVERIFY(text.open(QIODevice::ReadOnly));
-    QVERIFY(text.readAll().contains("parsing successfully finished."));
+    QVERIFY(test::ReadFile(decrypted).contains("parsing successfully finished."));
 }
 
 void TestMapsviewCommands::showSavesAScreenshot_data()
