@@ -41,7 +41,7 @@ class ICloudSyncedLocationTest : public QObject {
 private:
     QTemporaryDir m_tempFolder;
 
-    QStringList TempEntries() const { return QDir(m_tempFolder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    QStringList TempEntries() const { return test::FolderEntries(m_tempFolder.path()); }
 
 private slots:
     void initTestCase()

@@ -265,7 +265,7 @@ void TestMapsviewCommands::badArgumentsWriteNothing()
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(QString::fromUtf8(run.standardError).contains(message), run.standardError.constData());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QCOMPARE(test::FolderEntries(folder.path()), QStringList());
 }
 
 void TestMapsviewCommands::helpListsEveryCommand()

@@ -1,5 +1,6 @@
 #include "FileContents.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <stdexcept>
@@ -17,6 +18,11 @@ QByteArray ReadFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FolderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 } // namespace test

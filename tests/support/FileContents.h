@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 namespace test {
 
@@ -11,5 +12,7 @@ namespace test {
 void WriteFile(const QString& path, const QByteArray& content, QIODevice::OpenMode mode = QIODevice::WriteOnly);
 // The file's bytes; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
+// The names of everything in a folder, hidden entries included.
+QStringList FolderEntries(const QString& folder);
 
 } // namespace test

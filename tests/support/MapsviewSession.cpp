@@ -1,6 +1,7 @@
 #include "MapsviewSession.h"
 
-#include <QDir>
+#include "FileContents.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -39,7 +40,7 @@ MapsviewRun MapsviewSession::Run(const QStringList& arguments, const QStringList
 
 QStringList MapsviewSession::TemporaryLeftovers() const
 {
-    return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return FolderEntries(m_temp.path());
 }
 
 } // namespace test
