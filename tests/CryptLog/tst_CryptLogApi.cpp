@@ -1,4 +1,5 @@
 #include "support/CaughtException.h"
+#include "support/FileContents.h"
 #include "support/LogLines.h"
 #include "support/TestRegistry.h"
 
@@ -54,18 +55,6 @@ QByteArray Header(int keyIndex = 1)
     return QByteArray(header.data(), int(header.size()));
 }
 
-bool WriteFile(const QString& path, const QByteArray& content, QIODevice::OpenMode mode = QIODevice::WriteOnly)
-{
-    QFile file(path);
-    return file.open(mode) && file.write(content) == content.size();
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void Decrypt(const QString& source, const QString& destination)
 {
     CryptLog::CryptLogApi().DecryptFile(source.toStdWString(), destination.toStdWString());
@@ -75,10 +64,9 @@ void Decrypt(const QString& source, const QString& destination)
 QByteArray DecryptedLog(const QByteArray& records)
 {
     const QTemporaryDir folder;
-    if (!WriteFile(folder.filePath("ULQ.log"), Header() + records))
-        return "cannot write the log";
+    test::WriteFile(folder.filePath("ULQ.log"), Header() + records);
     Decrypt(folder.filePath("ULQ.log"), folder.filePath("plain.txt"));
-    return ReadFile(folder.filePath("plain.txt"));
+    return test::ReadFile(folder.filePath("plain.txt"));
 }
 
 // Stops a follow-mode decryption and waits for its thread, also when a check returns early.
@@ -177,7 +165,7 @@ private slots:
         const QTemporaryDir folder;
         const QString sourcePath = folder.filePath("ULQ.log");
         if (!source.isNull())
-            QVERIFY(WriteFile(sourcePath, source));
+            test::WriteFile(sourcePath, source);
         const QString destinationPath = folder.path() + '/' + destination;
         const auto failure =
             test::CaughtException<CryptLog::CryptedLogException>([&] { Decrypt(sourcePath, destinationPath); });
@@ -219,7 +207,7 @@ private slots:
     void fileSinkWithoutFileGoesOn()
     {
         const QTemporaryDir folder;
-        QVERIFY(WriteFile(folder.filePath("not-a-folder"), "a file"));
+        test::WriteFile(folder.filePath("not-a-folder"), "a file");
         const QString path = folder.filePath("not-a-folder/ULQ.log");
         CryptLog::EncryptedFileSink sink(path.toStdWString(), Keys());
         sink.log(spdlog::details::log_msg(spdlog::source_loc{"", 1, "ns::F"}, "ULQ", spdlog::level::info, "lost"));
@@ -245,15 +233,15 @@ private slots:
                                          failure = exception.what();
                                      }
                                  })};
-        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(plainPath), QByteArray("first\n"), 5000);
-        QVERIFY(WriteFile(logPath, test::EncryptedRecord("second\n"), QIODevice::Append));
-        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(plainPath), QByteArray("first\nsecond\n"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(test::ReadFile(plainPath), QByteArray("first\n"), 5000);
+        test::WriteFile(logPath, test::EncryptedRecord("second\n"), QIODevice::Append);
+        QTRY_COMPARE_WITH_TIMEOUT(test::ReadFile(plainPath), QByteArray("first\nsecond\n"), 5000);
 
         const QByteArray third = test::EncryptedRecord("third, in two pieces\n");
-        QVERIFY(WriteFile(logPath, third.left(20), QIODevice::Append));
+        test::WriteFile(logPath, third.left(20), QIODevice::Append);
         QTest::qWait(1500);
-        QVERIFY(WriteFile(logPath, third.mid(20), QIODevice::Append));
-        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(plainPath), QByteArray("first\nsecond\nthird, in two pieces\n"), 5000);
+        test::WriteFile(logPath, third.mid(20), QIODevice::Append);
+        QTRY_COMPARE_WITH_TIMEOUT(test::ReadFile(plainPath), QByteArray("first\nsecond\nthird, in two pieces\n"), 5000);
 
         follower.Stop();
         QCOMPARE(failure, QString());

@@ -1,9 +1,9 @@
+#include "support/FileContents.h"
 #include "support/LogLines.h"
 #include "support/TestRegistry.h"
 
 #include "CryptLog/DecryptLogCommand.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,8 +45,7 @@ private slots:
         std::ostringstream errorStream;
         QCOMPARE(CryptLog::RunDecryptLog(commandArguments, errorStream), exitCode);
         QCOMPARE(QString::fromStdString(errorStream.str()), errors);
-        QFile plainFile(out);
-        QCOMPARE(plainFile.open(QIODevice::ReadOnly) ? plainFile.readAll() : QByteArray(), plain);
+        QCOMPARE(test::ReadFile(out), plain);
     }
 };
 

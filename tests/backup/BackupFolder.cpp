@@ -1,8 +1,8 @@
 #include "BackupFolder.h"
 
+#include "support/FileContents.h"
+
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 
 namespace test {
@@ -27,40 +27,12 @@ QByteArray CategoryXml(const QByteArray& name, const QByteArray& database, const
     return xml + "    </Category>\n";
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 boost::filesystem::path BackupFolder::Write(const QString& relative, const QByteArray& content) const
 {
     const QString path = m_folder.filePath(relative);
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
+    WriteFile(path, content);
     return path.toStdWString();
-}
-
-FolderSnapshot BackupFolder::Snapshot() const
-{
-    FolderSnapshot snapshot;
-    QDirIterator it(m_folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.next());
-        FolderSnapshot::Entry entry;
-        if (info.isFile()) {
-            QFile file(info.filePath());
-            if (file.open(QIODevice::ReadOnly))
-                entry.content = file.readAll();
-        }
-        entry.modified = info.lastModified();
-        entry.permissions = int(info.permissions());
-        snapshot.entries.insert(QDir(m_folder.path()).relativeFilePath(info.filePath()), entry);
-    }
-    return snapshot;
 }
 
 } // namespace test

@@ -1,5 +1,6 @@
 #include "BackupFolder.h"
 
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"

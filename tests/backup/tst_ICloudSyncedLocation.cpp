@@ -1,5 +1,7 @@
 #include "BackupFolder.h"
 
+#include "support/FileContents.h"
+#include "support/FileTreeSnapshot.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
@@ -39,7 +41,7 @@ class ICloudSyncedLocationTest : public QObject {
 private:
     QTemporaryDir m_tempFolder;
 
-    QStringList TempEntries() const { return QDir(m_tempFolder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+    QStringList TempEntries() const { return test::FolderEntries(m_tempFolder.path()); }
 
 private slots:
     void initTestCase()
@@ -89,7 +91,7 @@ private slots:
         const auto descriptor = backup.WriteDescriptor(
             DescriptorXml("3", CategoryXml("AppleMaps", "AppleMaps/MapsSync_0.0.1", "5"), "  <Id>X</Id>\n"));
         QFile::setPermissions(backup.FilePath("AppleMaps/MapsSync_0.0.1"), QFileDevice::ReadOwner);
-        const test::FolderSnapshot before = backup.Snapshot();
+        const test::FileTreeSnapshot before(backup.Path());
 
         const QString copy = PathText(cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true));
 
@@ -97,7 +99,8 @@ private slots:
         QCOMPARE(ReadFile(copy), database);
         QVERIFY(QFileInfo(copy).permissions() & QFileDevice::WriteOwner);
         QCOMPARE(TempEntries(), QStringList{QFileInfo(copy).fileName()});
-        QVERIFY(backup.Snapshot() == before);
+        const test::FileTreeSnapshot after(backup.Path());
+        QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
 
         const QString second = PathText(cmn::ResolveICloudSyncedDb(descriptor, "AppleMaps", true));
         QVERIFY(second != copy);

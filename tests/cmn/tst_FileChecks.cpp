@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
 
@@ -5,7 +6,6 @@
 #include "cmn/FileSystemException.h"
 #include "cmn/PathEncoding.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,9 +31,7 @@ private slots:
     {
         utils::ImbueUtf8PathConversion();
         QVERIFY(m_folder.isValid());
-        QFile file(m_folder.filePath("data.bin"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write("0123456789"), 10);
+        test::WriteFile(m_folder.filePath("data.bin"), "0123456789");
     }
 
     void checkFilePermissions_data()

@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
@@ -7,7 +8,6 @@
 #include "cmn/PathEncoding.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,16 +18,6 @@
 namespace utils = ulq::cmn::utils;
 using ulq::cmn::FileSystemException;
 using test::CaughtException;
-
-namespace {
-
-bool WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
-}
-
-} // namespace
 
 class FileOperationsTest : public QObject {
     Q_OBJECT
@@ -48,7 +38,7 @@ private slots:
 
     void createDirectoryBelowAFileFails()
     {
-        QVERIFY(WriteFile(PathOf("plain-file"), "x"));
+        test::WriteFile(PathOf("plain-file"), "x");
         const QString impossible = PathOf("plain-file/sub");
         const auto failure = CaughtException<FileSystemException>([&] { utils::CreateDirectoryImpl(Fs(impossible)); });
         QVERIFY(failure);
@@ -71,9 +61,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, survivor);
         QVERIFY(QDir().mkpath(PathOf("tree/sub/deeper")));
-        QVERIFY(WriteFile(PathOf("tree/top.txt"), "1"));
-        QVERIFY(WriteFile(PathOf("tree/sub/deeper/leaf.txt"), "2"));
-        QVERIFY(WriteFile(PathOf("tree-sibling.txt"), "3"));
+        test::WriteFile(PathOf("tree/top.txt"), "1");
+        test::WriteFile(PathOf("tree/sub/deeper/leaf.txt"), "2");
+        test::WriteFile(PathOf("tree-sibling.txt"), "3");
 
         utils::DeleteItem(Fs(PathOf(name)));
 

@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
 
@@ -6,7 +7,6 @@
 #include "cmn/PathEncoding.h"
 #include "cmn/TempFileWrapper.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,8 +25,8 @@ private:
 
     QString MakeFile(const QString& name)
     {
-        QFile file(m_folder.filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write("temp") == 4 ? file.fileName() : QString();
+        test::WriteFile(m_folder.filePath(name), "temp");
+        return m_folder.filePath(name);
     }
 
 private slots:

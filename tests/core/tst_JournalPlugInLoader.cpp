@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
@@ -72,9 +73,7 @@ private:
     QString NotALibrary()
     {
         const QString path = m_scratch.filePath("JournalPlugIn.so");
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write("not a library");
+        test::WriteFile(path, "not a library");
         return path;
     }
 

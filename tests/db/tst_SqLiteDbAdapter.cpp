@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/SqliteFile.h"
 #include "support/TestRegistry.h"
@@ -11,9 +12,7 @@
 #include "cmn/db/SqLiteDbAdapter.h"
 #include "cmn/db/SqlException.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,19 +22,6 @@ using cmn::db::ResultTable;
 using cmn::db::Rows;
 using cmn::db::SqLiteDbAdapter;
 using cmn::db::SqlException;
-
-namespace {
-
-QByteArray FileHash(const QString& path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (file.open(QIODevice::ReadOnly))
-        hash.addData(&file);
-    return hash.result();
-}
-
-} // namespace
 
 class SqLiteDbAdapterTest : public QObject {
     Q_OBJECT
@@ -72,8 +58,7 @@ private slots:
                      "CREATE TABLE sizes (v); INSERT INTO sizes VALUES (7), ('7'), (7.0);"
                      "CREATE TABLE mixed (v); INSERT INTO mixed VALUES (1), (2.5), (''), (x''), ('Кремль'), (NULL),"
                      " (x'0102'), (-9223372036854775807 - 1);");
-        QFile garbage(m_folder.filePath("garbage.sqlite"));
-        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(4096, 'x')) == 4096);
+        test::WriteFile(m_folder.filePath("garbage.sqlite"), QByteArray(4096, 'x'));
     }
 
     void queryWithoutRowsReplacesTheRowsWithNone()
@@ -170,9 +155,9 @@ private slots:
         QFETCH(QString, sql);
         QFETCH(QString, userText);
         const QString path = m_folder.filePath(file);
-        const QByteArray before = FileHash(path);
+        const QByteArray before = test::ReadFile(path);
         QCOMPARE(SelectFailure(path.toStdString(), sql.toStdString()), userText);
-        QCOMPARE(FileHash(path), before);
+        QCOMPARE(test::ReadFile(path), before);
     }
 
     // Databases from phones are mostly in write-ahead-log mode; reading one must leave nothing

@@ -1,7 +1,8 @@
 #include "ExportRecords.h"
-#include "XmlTree.h"
 
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
+#include "support/XmlTree.h"
 
 #include "appleMaps/kml/ExportDataToKml.h"
 #include "appleMaps/kml/ExportDirectionsSearches.h"
@@ -53,16 +54,6 @@ private:
         if (!error.isEmpty())
             qWarning("%s: %s", qPrintable(path), qPrintable(error));
         return error.isEmpty();
-    }
-
-    // The placemarks of the document, or of its one folder.
-    static std::vector<const test::XmlElement*> Placemarks(const test::XmlElement& root)
-    {
-        const std::vector<const test::XmlElement*> documents = root.Children("Document");
-        if (documents.empty())
-            return {};
-        const std::vector<const test::XmlElement*> folders = documents.front()->Children("Folder");
-        return (folders.empty() ? documents.front() : folders.front())->Children("Placemark");
     }
 
 private slots:
@@ -131,7 +122,7 @@ private slots:
         ExportBookmarks({nullptr, &bookmark}, path);
         test::XmlElement root;
         QVERIFY(ReadBack(path, root));
-        const auto placemarks = Placemarks(root);
+        const auto placemarks = test::KmlPlacemarks(root);
         QCOMPARE(placemarks.size(), std::size_t(structure.isEmpty() ? 0 : 1));
         if (placemarks.empty())
             return;
@@ -155,7 +146,7 @@ private slots:
         test::XmlElement root;
         QVERIFY(ReadBack(path, root));
         QCOMPARE(root.TextAt("Document/name"), QString("Explored places  history for backup-1"));
-        const auto placemarks = Placemarks(root);
+        const auto placemarks = test::KmlPlacemarks(root);
         QCOMPARE(placemarks.size(), std::size_t(1));
         QCOMPARE(placemarks[0]->Structure(), QString("Placemark(address,TimeSpan(when),gx:Track(altitudeMode,when,gx:coord))"));
         QCOMPARE(placemarks[0]->TextAt("TimeSpan/when"), QString("02.01.2020 08:30:00 (UTC)"));
@@ -188,7 +179,7 @@ private slots:
         details::ExportDirectionsSearches({nullptr, &search}, path.toStdWString(), "backup-1");
         test::XmlElement root;
         QVERIFY(ReadBack(path, root));
-        const auto placemarks = Placemarks(root);
+        const auto placemarks = test::KmlPlacemarks(root);
         QCOMPARE(placemarks.empty() ? QString() : placemarks[0]->Structure(), structure);
         if (!placemarks.empty()) {
             QCOMPARE(placemarks[0]->TextAt("LineString/tessellate"), QString("1"));
@@ -221,7 +212,7 @@ private slots:
         details::ExportQuerySearch({&search, nullptr}, path.toStdWString(), "backup-1");
         test::XmlElement root;
         QVERIFY(ReadBack(path, root));
-        const auto placemarks = Placemarks(root);
+        const auto placemarks = test::KmlPlacemarks(root);
         QCOMPARE(placemarks.size(), std::size_t(1));
         QCOMPARE(placemarks[0]->Structure(), QString("Placemark(name,Polygon(outerBoundaryIs(LinearRing(coordinates))))"));
         QCOMPARE(placemarks[0]->TextAt("name"), QString("Kyiv, Ukraine"));
@@ -262,18 +253,15 @@ private slots:
         QVERIFY(ReadBack(paths[1], roots[1]));
         QCOMPARE(roots[1].TextAt("Document/name"), "Directions searches history for " + written);
         for (const test::XmlElement& root : roots) {
-            QCOMPARE(Placemarks(root).size(), std::size_t(1));
-            QCOMPARE(Placemarks(root).front()->TextAt("name"), written);
+            QCOMPARE(test::KmlPlacemarks(root).size(), std::size_t(1));
+            QCOMPARE(test::KmlPlacemarks(root).front()->TextAt("name"), written);
         }
     }
 
     void existingFileIsReplaced()
     {
         const QString path = NewPath();
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(100000, 'x'));
-        file.close();
+        test::WriteFile(path, QByteArray(100000, 'x'));
         ExportBookmarks({}, path);
         // Bytes left over from the old file would make the document unreadable.
         test::XmlElement root;

@@ -2,6 +2,7 @@
 
 #include "plugin/ScriptedBackups.h"
 #include "support/CaughtException.h"
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/RecordingTableSink.h"
 #include "support/TestRegistry.h"
@@ -17,7 +18,6 @@
 #include "exportReport/interfaces/ExportContext.h"
 #include "exportReport/interfaces/FilterHolder.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,8 +115,7 @@ private slots:
         test::RecordingSink::ForProcessLogger();
         QVERIFY(m_folder.isValid());
         m_descriptor = m_folder.filePath("icloud_synced.xml");
-        QFile descriptor(m_descriptor);
-        QVERIFY(descriptor.open(QIODevice::WriteOnly));
+        test::WriteFile(m_descriptor, QByteArray());
     }
 
     void init()

@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "sample/BinaryPlistWriter.h"
@@ -117,10 +118,7 @@ void TestBinaryPlistWriter::plistlibReadsWhatIsWritten()
         QSKIP("python3 is not installed");
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("value.plist"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(host::sample::WriteBinaryPlist(value));
-    file.close();
+    test::WriteFile(path, host::sample::WriteBinaryPlist(value));
 
     QProcess reader;
     reader.start(python, {QStringLiteral("-c"), QString::fromLatin1(kPlistlibReader), path});

@@ -1,18 +1,15 @@
 #include "DatabaseCounts.h"
-#include "MapsviewSession.h"
 
-#include "support/SqliteFile.h"
+#include "support/FileContents.h"
+#include "support/FileTreeSnapshot.h"
+#include "support/MapsviewSession.h"
 #include "support/TestRegistry.h"
 
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
-#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,28 +17,6 @@
 namespace {
 
 using host::sample::SampleManifest;
-
-// Every file and folder under `root` with its content hash, size and modification time.
-QMap<QString, QString> Snapshot(const QString& root)
-{
-    QMap<QString, QString> snapshot;
-    QDirIterator entries(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                         QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (entries.hasNext()) {
-        const QFileInfo info(entries.next());
-        QString state = QString::number(info.lastModified().toMSecsSinceEpoch());
-        if (info.isFile()) {
-            QFile file(info.filePath());
-            QCryptographicHash hash(QCryptographicHash::Sha256);
-            if (file.open(QIODevice::ReadOnly))
-                hash.addData(&file);
-            state += QLatin1Char(' ') + QString::number(info.size()) + QLatin1Char(' ') + hash.result().toHex();
-        }
-        snapshot.insert(base.relativeFilePath(info.filePath()), state);
-    }
-    return snapshot;
-}
 
 QString SummaryLine(const SampleManifest& expected)
 {
@@ -68,7 +43,6 @@ private slots:
     void summaryReportsWhatSampleWrote_data();
     void summaryReportsWhatSampleWrote();
     void binaryDescriptorOffersNoAppleMapsData();
-    void failedParseExitsNonZero();
     void missingDescriptorIsReported_data();
     void missingDescriptorIsReported();
     void sampleRefusesExistingBackup();
@@ -127,7 +101,7 @@ void TestMapsviewCommands::summaryReportsWhatSampleWrote()
     const QString databasePath = WriteSample(backup.path(), options);
     QVERIFY(!databasePath.isEmpty());
     const SampleManifest expected = test::CountDatabase(databasePath);
-    const QMap<QString, QString> before = Snapshot(backup.path());
+    const test::FileTreeSnapshot before(backup.path());
 
     const QString path = byDescriptor ? backup.filePath(QStringLiteral("icloud_synced.xml")) : backup.path();
     const test::MapsviewRun run = m_session.Run({QStringLiteral("summary"), path}, environment);
@@ -137,7 +111,7 @@ void TestMapsviewCommands::summaryReportsWhatSampleWrote()
     const test::MapsviewRun info = m_session.Run({QStringLiteral("info"), path}, environment);
     QVERIFY2(info.standardOutput.contains(QStringLiteral("Records: %1\n").arg(expected.CategorySize()).toUtf8()),
              info.standardOutput.constData());
-    QCOMPARE(Snapshot(backup.path()), before);
+    QVERIFY(test::FileTreeSnapshot(backup.path()) == before);
     QCOMPARE(m_session.TemporaryLeftovers(), QStringList());
 }
 
@@ -153,21 +127,6 @@ void TestMapsviewCommands::binaryDescriptorOffersNoAppleMapsData()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(Line(run.standardOutput), SummaryLine(SampleManifest()));
     QVERIFY2(run.standardError.contains("No Apple Maps data in"), run.standardError.constData());
-}
-
-void TestMapsviewCommands::failedParseExitsNonZero()
-{
-    QTemporaryDir backup;
-    const QString databasePath = WriteSample(backup.path(), {QStringLiteral("--rows"), QStringLiteral("10")});
-    test::SqliteFile(databasePath).Execute(QStringLiteral("DROP TABLE RouteBookmarks"));
-    const QMap<QString, QString> before = Snapshot(backup.path());
-    const test::MapsviewRun run = m_session.Run({QStringLiteral("summary"), backup.path()});
-    QVERIFY(run.finished);
-    QVERIFY(run.exitCode != 0);
-    QCOMPARE(run.standardOutput, QByteArray());
-    QVERIFY2(run.standardError.contains("RouteBookmarks"), run.standardError.constData());
-    QCOMPARE(Snapshot(backup.path()), before);
-    QCOMPARE(m_session.TemporaryLeftovers(), QStringList());
 }
 
 void TestMapsviewCommands::missingDescriptorIsReported_data()
@@ -206,12 +165,12 @@ void TestMapsviewCommands::sampleRefusesExistingBackup()
 {
     QTemporaryDir backup;
     QVERIFY(!WriteSample(backup.path(), {QStringLiteral("--rows"), QStringLiteral("5")}).isEmpty());
-    const QMap<QString, QString> before = Snapshot(backup.path());
+    const test::FileTreeSnapshot before(backup.path());
     const test::MapsviewRun run = m_session.Run({QStringLiteral("sample"), backup.path()});
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.standardError.contains("a backup is never overwritten"), run.standardError.constData());
-    QCOMPARE(Snapshot(backup.path()), before);
+    QVERIFY(test::FileTreeSnapshot(backup.path()) == before);
 }
 
 // The log is written encrypted; the host's own command must turn it back into text lines.
@@ -228,9 +187,7 @@ void TestMapsviewCommands::logOfASummaryDecrypts()
     const QString decrypted = backup.filePath(QStringLiteral("ULQ.txt"));
     const test::MapsviewRun run = m_session.Run({QStringLiteral("decrypt-log"), encrypted, decrypted});
     QVERIFY2(run.exitCode == 0, run.standardError.constData());
-    QFile text(decrypted);
-    QVERIFY(text.open(QIODevice::ReadOnly));
-    QVERIFY(text.readAll().contains("parsing successfully finished."));
+    QVERIFY(test::ReadFile(decrypted).contains("parsing successfully finished."));
 }
 
 void TestMapsviewCommands::showSavesAScreenshot_data()
@@ -248,7 +205,7 @@ void TestMapsviewCommands::showSavesAScreenshot()
     QFETCH(QStringList, options);
     QTemporaryDir backup;
     QVERIFY(!WriteSample(backup.path(), {QStringLiteral("--rows"), QStringLiteral("20")}).isEmpty());
-    const QMap<QString, QString> before = Snapshot(backup.path());
+    const test::FileTreeSnapshot before(backup.path());
     QTemporaryDir out;
     const QString png = out.filePath(QStringLiteral("window.png"));
     const QStringList arguments{QStringLiteral("show"), backup.path(), QStringLiteral("--screenshot"), png};
@@ -257,7 +214,7 @@ void TestMapsviewCommands::showSavesAScreenshot()
     QVERIFY2(run.exitCode == 0, run.standardError.constData());
     QCOMPARE(QImage(png).size(), QSize(1400, 860));
     QVERIFY2(!run.standardError.contains("Failed to load style sheet"), run.standardError.constData());
-    QCOMPARE(Snapshot(backup.path()), before);
+    QVERIFY(test::FileTreeSnapshot(backup.path()) == before);
     QCOMPARE(m_session.TemporaryLeftovers(), QStringList());
 }
 
@@ -285,6 +242,13 @@ void TestMapsviewCommands::badArgumentsWriteNothing_data()
                                                  << "Usage: mapsview show";
     QTest::newRow("screenshot of a folder without a backup")
         << QStringList{"show", "{folder}", "--screenshot", "{folder}/w.png"} << 1 << "holds no backup descriptor";
+    QTest::newRow("report from a date that is no date")
+        << QStringList{"export-report", "{folder}", "{folder}/out.xlsx", "--from", "soon"} << 2
+        << "--from needs an ISO date";
+    QTest::newRow("report without a target") << QStringList{"export-report", "{folder}"} << 2
+                                             << "Usage: mapsview export-report";
+    QTest::newRow("kml of an unknown kind") << QStringList{"export-kml", "{folder}", "photos", "{folder}/out.kml"} << 2
+                                            << "Unknown record kind \"photos\"";
     QTest::newRow("language the viewer does not speak")
         << QStringList{"show", "{folder}", "--screenshot", "{folder}/w.png", "--language", "de"} << 2
         << "--language ru|en";
@@ -301,7 +265,7 @@ void TestMapsviewCommands::badArgumentsWriteNothing()
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(QString::fromUtf8(run.standardError).contains(message), run.standardError.constData());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QCOMPARE(test::FolderEntries(folder.path()), QStringList());
 }
 
 void TestMapsviewCommands::helpListsEveryCommand()

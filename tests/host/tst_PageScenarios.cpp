@@ -1,7 +1,7 @@
-#include "support/TemporaryAppData.h"
+#include "ScenarioWindow.h"
+
 #include "support/TestRegistry.h"
 
-#include "mapsview/PlugInHost.h"
 #include "sample/SampleBackup.h"
 #include "viewer/MainWindow.h"
 #include "viewer/PageControls.h"
@@ -18,13 +18,10 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -64,17 +61,10 @@ class TestPageScenarios : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_appData.IsValid());
         host::sample::WriteSampleBackup(m_backups.filePath("backup"), host::sample::SampleOptions{});
-        QString error;
-        QVERIFY2(m_plugInHost.Load(&error), qPrintable(error));
-        m_window = std::make_unique<host::viewer::MainWindow>(m_plugInHost);
-        m_window->resize(1400, 860);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QSignalSpy opened(m_window.get(), &host::viewer::MainWindow::BackupOpened);
-        m_window->OpenBackup(m_backups.filePath("backup"));
-        QVERIFY(opened.wait(60000) && opened.first().first().toBool());
+        m_window = m_scenario.Window();
+        QVERIFY(m_window && QTest::qWaitForWindowActive(m_window));
+        QVERIFY(m_scenario.Open(m_backups.filePath("backup")));
         m_page = m_window->Page();
         m_search = host::viewer::FindSearchLine(m_page);
         QVERIFY(m_search);
@@ -83,7 +73,7 @@ private slots:
     // Every scenario starts on the favourites without a search.
     void init()
     {
-        QTest::keyClick(m_window.get(), Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_2, Qt::ControlModifier);
         Search(QString());
     }
 
@@ -133,13 +123,13 @@ private slots:
     {
         const auto* pages = m_page->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
         for (int category = 3; category >= 0; --category) {
-            QTest::keyClick(m_window.get(), Qt::Key(Qt::Key_1 + category), Qt::ControlModifier);
+            QTest::keyClick(m_window, Qt::Key(Qt::Key_1 + category), Qt::ControlModifier);
             QCOMPARE(pages->currentIndex(), category);
         }
-        QTest::keyClick(m_window.get(), Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_2, Qt::ControlModifier);
         QTableView* table = ShownTable(m_page);
         const int allRows = table->model()->rowCount();
-        QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget(), m_search);
         QTest::keyClicks(m_search, QString::fromLatin1(kSearched));
         QTest::keyClick(m_search, Qt::Key_Return);
@@ -249,8 +239,8 @@ private slots:
         QVERIFY(cursorsWhileSorting.count(Qt::WaitCursor) == cursorsWhileSorting.size());
         QTRY_VERIFY(!QApplication::overrideCursor());
         Search(QString::fromLatin1(kSearched));
-        QTest::keyClick(m_window.get(), Qt::Key_1, Qt::ControlModifier);
-        QTest::keyClick(m_window.get(), Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_1, Qt::ControlModifier);
+        QTest::keyClick(m_window, Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(header->sectionSize(3), 333);
     }
 
@@ -269,15 +259,14 @@ private:
         else if (way == Return && !back)
             QTest::keyClick(m_search, Qt::Key_Return);
         else if (way == CtrlG)
-            QTest::keyClick(m_window.get(), Qt::Key_G, Qt::ControlModifier | shift);
+            QTest::keyClick(m_window, Qt::Key_G, Qt::ControlModifier | shift);
         else
-            QTest::keyClick(m_window.get(), Qt::Key_F3, shift);
+            QTest::keyClick(m_window, Qt::Key_F3, shift);
     }
 
-    test::TemporaryAppData m_appData;
+    test::ScenarioWindow m_scenario;
     QTemporaryDir m_backups;
-    host::PlugInHost m_plugInHost;
-    std::unique_ptr<host::viewer::MainWindow> m_window;
+    host::viewer::MainWindow* m_window = nullptr;
     QWidget* m_page = nullptr;
     QLineEdit* m_search = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "DatabaseCounts.h"
 
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "sample/SampleBackup.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -29,16 +29,6 @@ SampleOptions Options(std::uint64_t rows, std::uint64_t seed, bool edgeCases)
     options.seed = seed;
     options.edgeCases = edgeCases;
     return options;
-}
-
-QByteArray FileHash(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
 }
 
 // Every text of `column` in `table`, as Qt strings.
@@ -116,8 +106,8 @@ void TestSampleBackup::sameSeedWritesSameBackup()
     QTemporaryDir second;
     const SampleManifest one = host::sample::WriteSampleBackup(first.path(), Options(400, 42, true));
     const SampleManifest other = host::sample::WriteSampleBackup(second.path(), Options(400, 42, true));
-    QCOMPARE(FileHash(one.databasePath), FileHash(other.databasePath));
-    QCOMPARE(FileHash(one.descriptorPath), FileHash(other.descriptorPath));
+    QVERIFY(test::ReadFile(one.databasePath) == test::ReadFile(other.databasePath));
+    QCOMPARE(test::ReadFile(one.descriptorPath), test::ReadFile(other.descriptorPath));
 }
 
 void TestSampleBackup::edgeCasesAreWritten_data()

@@ -1,5 +1,6 @@
 #include "ScenarioWindow.h"
 
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "sample/SampleBackup.h"
@@ -68,8 +69,7 @@ QString WaitForExportToEnd(const MainWindow& window)
 
 int Placemarks(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().count("<Placemark>") : -1;
+    return test::ReadFile(path).count("<Placemark>");
 }
 
 } // namespace

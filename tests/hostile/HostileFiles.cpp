@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QStringList>
 
-#include <stdexcept>
 #include <utility>
 
 #ifdef Q_OS_UNIX
@@ -35,19 +34,6 @@ void SetWritable(const QString& folder, bool writable)
 }
 
 } // namespace
-
-void WriteFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        throw std::runtime_error("cannot write " + path.toStdString());
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 ReadOnlyTree::ReadOnlyTree(QString folder)
     : m_folder(std::move(folder))

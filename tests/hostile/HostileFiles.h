@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
 
 namespace test {
-
-// Writes `content` to a new or truncated file; throws std::runtime_error when it cannot.
-void WriteFile(const QString& path, const QByteArray& content);
-// The file's bytes; empty when it cannot be read.
-QByteArray ReadFile(const QString& path);
 
 // Takes the write permission from a folder and everything in it while it lives.
 class ReadOnlyTree final {

@@ -1,8 +1,9 @@
-#include "FileTreeSnapshot.h"
 #include "HostedParse.h"
 #include "HostileFiles.h"
 
 #include "support/AppleMapsBackupFixture.h"
+#include "support/FileContents.h"
+#include "support/FileTreeSnapshot.h"
 #include "support/RecordingSink.h"
 #include "support/SqliteFile.h"
 #include "support/TestRegistry.h"
@@ -82,11 +83,6 @@ class HostileBackupsTest : public QObject {
 private:
     QTemporaryDir m_tempFolder;
 
-    bool TempFolderIsEmpty() const
-    {
-        return QDir(m_tempFolder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -97,7 +93,7 @@ private slots:
     }
 
     // Every copy is gone again, whatever the parse met.
-    void cleanup() { QVERIFY(TempFolderIsEmpty()); }
+    void cleanup() { QCOMPARE(test::FolderEntries(m_tempFolder.path()), QStringList()); }
 
     void databaseEntryOutsideTheBackup_data()
     {
@@ -181,6 +177,20 @@ private slots:
         QTest::newRow("read-only") << Damage([](const QString& path) {
             return std::make_shared<test::ReadOnlyTree>(QFileInfo(path).absolutePath());
         }) << "<extracted>";
+        // Statements that would run without end or fill the memory are refused or interrupted.
+        QTest::newRow("view over an endless recursion")
+            << Run("ALTER TABLE PlaceBookmarks RENAME TO Stored; CREATE VIEW PlaceBookmarks AS WITH RECURSIVE"
+                   " n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) SELECT Stored.* FROM n, Stored")
+            << "error: [Apple Maps]: Can't select from DB: PlaceBookmarks is a view or a virtual table, not a table of data.";
+        QTest::newRow("virtual table")
+            << Run("DROP TABLE Addresses; CREATE VIRTUAL TABLE Addresses USING fts4(identifier, country, country_code,"
+                   " administrative_area, administrative_area_code, locality, post_code, thoroughfare, sub_thoroughfare)")
+            << "error: [Apple Maps]: Can't select from DB: Addresses is a view or a virtual table, not a table of data.";
+        QTest::newRow("column computing an enormous text")
+            << Run("DROP TABLE PlaceDisplays; CREATE TABLE PlaceDisplays (identifier, timestamp, place_point_latitude,"
+                   " place_point_longitude, telephone, fax, url, name AS (hex(zeroblob(400000000))));"
+                   "INSERT INTO PlaceDisplays VALUES ('x', 1, 2.0, 3.0, '', '', '')")
+            << "error: [Apple Maps]: Can't select from DB:  string or blob too big";
     }
 
     void damagedDatabase()
@@ -194,7 +204,7 @@ private slots:
 
         const test::HostedParse parse = test::ParseAsHost(manifest.descriptorPath, m_tempFolder.path());
 
-        QVERIFY2(parse.milliseconds < 20000, qPrintable(QString::number(parse.milliseconds)));
+        QVERIFY2(parse.milliseconds < 10000, qPrintable(QString::number(parse.milliseconds)));
         const bool parsed = lastEntry == "<extracted>";
         QCOMPARE(parse.LastEntry(), parsed ? ExtractedEntry(manifest) : lastEntry);
         QCOMPARE(parse.failed, !parsed);
@@ -248,7 +258,7 @@ private slots:
         const QString expected =
             QString(lastEntryStart).replace("<temp>", temp).replace("<database>", manifest.databasePath);
         QVERIFY2(parse.LastEntry().startsWith(expected), qPrintable(parse.LastEntry()));
-        QVERIFY(QDir(temp).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QCOMPARE(test::FolderEntries(temp), QStringList());
         const test::FileTreeSnapshot after(backup.path());
         QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
     }

@@ -1,18 +1,20 @@
-#include "FileTreeSnapshot.h"
-#include "HostileFiles.h"
-
 #include "support/AppleMapsBackupFixture.h"
+#include "support/FileContents.h"
+#include "support/FileTreeSnapshot.h"
+#include "support/MapsviewSession.h"
+#include "support/SqliteFile.h"
 #include "support/TestRegistry.h"
+#include "support/XmlTree.h"
 
 #include "sample/SampleBackup.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 
 #include <functional>
 #include <stdexcept>
@@ -26,35 +28,6 @@ using Setup = std::function<void(const QString& backup, const QString& outside)>
 Q_DECLARE_METATYPE(Setup)
 
 namespace {
-
-// The built viewer host as a user runs it, with a temporary folder of its own.
-class Mapsview final {
-public:
-    explicit Mapsview(const QString& tempFolder)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("TMPDIR", tempFolder);
-        environment.insert("appdata", m_appData.path());
-        environment.insert("XDG_RUNTIME_DIR", m_appData.path());
-        m_process.setProcessEnvironment(environment);
-    }
-    QProcess& Start(const QStringList& arguments)
-    {
-        m_process.start(QStringLiteral(MAPS_MAPSVIEW), arguments);
-        return m_process;
-    }
-    // The exit code, -1 for a crash or a hang.
-    int Run(const QStringList& arguments)
-    {
-        Start(arguments).waitForFinished(60000);
-        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    }
-    QString Errors() { return QString::fromUtf8(m_process.readAllStandardError()); }
-
-private:
-    QTemporaryDir m_appData;
-    QProcess m_process;
-};
 
 void WriteSample(const QString& folder)
 {
@@ -139,6 +112,11 @@ private slots:
             << QStringList{"summary", "B"} << "could not be read";
         QTest::newRow("database entry names a pipe") << Replace("/AppleMaps/MapsSync.sqlite", MakeFifo)
                                                      << QStringList{"summary", "B"} << "MapsSync.sqlite is not a regular file.";
+        QTest::newRow("kml into a missing folder")
+            << none << QStringList{"export-kml", "B", "searches", "O/missing/T.kml"} << "Cannot write ";
+        QTest::newRow("database without one of its tables") << Setup([](const QString& backup, const QString&) {
+            test::SqliteFile(backup + "/AppleMaps/MapsSync.sqlite").Execute("DROP TABLE RouteBookmarks");
+        }) << QStringList{"summary", "B"} << "RouteBookmarks";
         QTest::newRow("path beyond the system's limit")
             << none << QStringList{"summary", "B/" + QString(5000, 'x')} << "is longer than the system allows";
     }
@@ -148,74 +126,75 @@ private slots:
         QFETCH(Setup, setup);
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        QTemporaryDir backup, outside, temp;
+        QTemporaryDir backup, outside;
         WriteSample(backup.path());
         setup(backup.path(), outside.path());
         for (QString& argument : arguments)
             argument.replace(QRegularExpression("^B"), backup.path()).replace(QRegularExpression("^O"), outside.path());
         const test::FileTreeSnapshot before(backup.path());
 
-        Mapsview mapsview(temp.path());
-        QCOMPARE(mapsview.Run(arguments), 1);
+        const test::MapsviewSession mapsview;
+        const test::MapsviewRun run = mapsview.Run(arguments);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
 
-        const QString errors = mapsview.Errors();
-        QVERIFY2(errors.contains(message), qPrintable(errors));
+        QVERIFY2(QString::fromUtf8(run.standardError).contains(message), run.standardError.constData());
         const test::FileTreeSnapshot after(backup.path());
         QVERIFY2(after == before, qPrintable(after.ChangesSince(before)));
-        QVERIFY(QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System));
+        QCOMPARE(mapsview.TemporaryLeftovers(), QStringList());
     }
 
     // The copies hold evidence: they stay in a folder only the user can read, which goes with its
     // process, also when a signal ends it, or at the next start after a process died unseen.
     void evidenceCopiesGoWithTheirProcess()
     {
-        QTemporaryDir backup, temp;
+        QTemporaryDir backup;
         WriteSample(backup.path());
+        const test::MapsviewSession viewer;
+        const QDir temp(viewer.TemporaryPath());
         const QString stale = temp.filePath("mapsview-2147483646-5-a1b2c3");
         QVERIFY(QDir().mkpath(stale));
         test::WriteFile(stale + "/0a1b-2c3d-4e5f-6a7b", "a copy of evidence");
-        Mapsview viewer(temp.path());
-        QProcess& window = viewer.Start({"show", backup.path()});
-        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(stale) && QDir(temp.path()).count() == 3, 30000);
-        const QFileInfo own(QDir(temp.path()).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot).value(0));
+        QProcess window;
+        viewer.Start(window, {"show", backup.path()});
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(stale) && viewer.TemporaryLeftovers().size() == 1, 30000);
+        const QFileInfo own(temp.filePath(viewer.TemporaryLeftovers().value(0)));
         QCOMPARE(own.permissions() & 0x0077, QFileDevice::Permissions());
 
-        QCOMPARE(Mapsview(temp.path()).Run({"summary", backup.path()}), 0);
+        QCOMPARE(viewer.Run({"summary", backup.path()}).exitCode, 0);
         QVERIFY2(QFileInfo::exists(own.filePath()), "a running viewer's folder is not stale");
         window.terminate();
         QVERIFY(window.waitForFinished(30000));
-        QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        QCOMPARE(viewer.TemporaryLeftovers(), QStringList());
     }
 
-    // Map programs read one time per coordinate in a track; one of them crashed without.
-    void everyTrackHoldsATimePerCoordinate()
+    // Each kind reaches its own document. Map programs read one time per coordinate in a track;
+    // one of them crashed without.
+    void everyKindsTracksHoldATimePerCoordinate()
     {
+        const QMap<QString, QString> documentNames{{"searches", "Searches history for "},
+                                                   {"favorites", "Favorites history for "},
+                                                   {"explored", "Explored places  history for "},
+                                                   {"directions", "Directions searches history for "}};
         QTemporaryDir folder;
-        Mapsview mapsview(folder.path());
+        const test::MapsviewSession mapsview;
         const QString backup = folder.filePath("backup");
-        QCOMPARE(mapsview.Run({"sample", backup, "--edge-cases"}), 0);
+        QCOMPARE(mapsview.Run({"sample", backup, "--edge-cases"}).exitCode, 0);
         int tracks = 0;
-        for (const QString kind : {"searches", "favorites", "explored", "directions"}) {
+        for (const QString& kind : documentNames.keys()) {
             const QString kml = folder.filePath(kind + ".kml");
-            QCOMPARE(mapsview.Run({"export-kml", backup, kind, kml}), 0);
-            QFile file(kml);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QXmlStreamReader reader(&file);
-            int times = -1, coordinates = 0;
-            while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
-                const QStringRef name = reader.qualifiedName();
-                if (reader.isStartElement() && name == QLatin1String("gx:Track")) {
-                    times = coordinates = 0;
-                } else if (reader.isStartElement() && times >= 0) {
-                    times += name == QLatin1String("when");
-                    coordinates += name == QLatin1String("gx:coord");
-                } else if (reader.isEndElement() && name == QLatin1String("gx:Track")) {
-                    QCOMPARE(times, coordinates);
-                    times = -1;
+            QCOMPARE(mapsview.Run({"export-kml", backup, kind, kml}).exitCode, 0);
+            QString error;
+            const test::XmlElement root = test::ReadXmlFile(kml, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            const QString documentName = root.TextAt("Document/name") + root.TextAt("Document/Folder/name");
+            QVERIFY2(documentName.startsWith(documentNames[kind]), qPrintable(documentName));
+            for (const test::XmlElement* placemark : test::KmlPlacemarks(root)) {
+                for (const test::XmlElement* track : placemark->Children("gx:Track")) {
+                    QCOMPARE(track->Children("when").size(), track->Children("gx:coord").size());
                     ++tracks;
                 }
             }
-            QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
         }
         QVERIFY(tracks > 0);
     }

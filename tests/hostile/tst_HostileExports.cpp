@@ -2,9 +2,11 @@
 
 #include "support/AppleMapsBackupFixture.h"
 #include "support/CaughtException.h"
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/RecordingTableSink.h"
 #include "support/TestRegistry.h"
+#include "support/XmlTree.h"
 
 #include "xlsx/XlsxWorkbook.h"
 
@@ -17,13 +19,11 @@
 #include "pluginGui/CellPointer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVector>
-#include <QXmlStreamReader>
 
 #include <memory>
 #include <optional>
@@ -67,24 +67,16 @@ QString LongRows()
 // "element=text" of every name and address inside a placemark, abbreviated.
 QStringList PlacemarkTexts(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("unreadable")};
+    QString error;
     QStringList texts;
-    QXmlStreamReader reader(&file);
-    int placemarkDepth = 0;
-    while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
-        if (reader.isStartElement() && reader.name() == QLatin1String("Placemark"))
-            ++placemarkDepth;
-        else if (reader.isEndElement() && reader.name() == QLatin1String("Placemark"))
-            --placemarkDepth;
-        else if (placemarkDepth > 0 && reader.isStartElement()
-                 && (reader.name() == QLatin1String("name") || reader.name() == QLatin1String("address")))
-            texts << reader.name().toString() + QLatin1Char('=') + Abbreviated(reader.readElementText());
+    const test::XmlElement root = test::ReadXmlFile(path, &error);
+    for (const test::XmlElement* placemark : test::KmlPlacemarks(root)) {
+        for (const test::XmlElement& element : placemark->children) {
+            if (element.name == QLatin1String("name") || element.name == QLatin1String("address"))
+                texts << element.name + QLatin1Char('=') + Abbreviated(element.text);
+        }
     }
-    if (reader.hasError())
-        texts << reader.errorString();
-    return texts;
+    return error.isEmpty() ? texts : QStringList{error};
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "support/AppleMapsBackupFixture.h"
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
 #include "appleMaps/parser/iCloudSyncAppleMapsParserFactory.h"
 #include "cmn/PathEncoding.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,11 +66,8 @@ private slots:
         QTemporaryDir folder;
         test::DescriptorFields fields;
         fields.version = version;
-        QFile descriptor(folder.filePath(fileName));
-        QVERIFY(descriptor.open(QIODevice::WriteOnly));
-        descriptor.write(test::DescriptorXml(fields));
-        descriptor.close();
-        QCOMPARE(static_cast<int>(appleMaps::MakeAppleMapsParserFactories(ToPath(descriptor.fileName())).size()),
+        test::WriteFile(folder.filePath(fileName), test::DescriptorXml(fields));
+        QCOMPARE(static_cast<int>(appleMaps::MakeAppleMapsParserFactories(ToPath(folder.filePath(fileName))).size()),
                  factories);
     }
 };

@@ -1,4 +1,5 @@
 #include "support/AppleMapsBackupFixture.h"
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
@@ -13,7 +14,6 @@
 #include "cmn/filter/FilterUtils.h"
 #include "cmn/filter/ItemBaseInfo.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -79,7 +79,6 @@ private:
         return boost::filesystem::path(backup.DescriptorPath().toStdWString());
     }
 
-    bool TempFolderIsEmpty() const { return QDir(m_tempFolder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
 
 private slots:
     void initTestCase()
@@ -90,7 +89,7 @@ private slots:
         ulq::cmn::utils::SetTempFolder(m_tempFolder.path().toStdWString());
     }
 
-    void cleanup() { QVERIFY(TempFolderIsEmpty()); }
+    void cleanup() { QCOMPARE(test::FolderEntries(m_tempFolder.path()), QStringList()); }
 
     void parsesEveryKindFromACopy()
     {

@@ -1,23 +1,19 @@
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
 #include "cmn/plist/BinaryPlist.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTest>
 
 #include <tinyxml.h>
 
 #include <string>
 
-namespace {
+using test::ReadFile;
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+namespace {
 
 QString DataPath(const QString& relative)
 {

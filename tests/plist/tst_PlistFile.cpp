@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 #include "support/CaughtException.h"
@@ -35,10 +36,8 @@ private:
 
     boost::filesystem::path WriteFile(const QString& name, const QByteArray& content)
     {
-        QFile file(m_folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName().toStdWString();
+        test::WriteFile(m_folder.filePath(name), content);
+        return m_folder.filePath(name).toStdWString();
     }
 
 private slots:
@@ -53,11 +52,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("root");
-        QFile binary(QStringLiteral(PLIST_TEST_DATA "/valid/nested.bplist"));
-        QVERIFY(binary.open(QIODevice::ReadOnly));
         QTest::newRow("xml") << QByteArray("<?xml version=\"1.0\"?>\n<Backup><Version>3</Version></Backup>")
                              << "Backup";
-        QTest::newRow("binary") << binary.readAll() << "plist";
+        QTest::newRow("binary") << test::ReadFile(PLIST_TEST_DATA "/valid/nested.bplist") << "plist";
     }
 
     void loadsXmlAndBinaryFilesByTheirSignature()

@@ -1,5 +1,6 @@
 #include "ScriptedBackups.h"
 
+#include "support/FileContents.h"
 #include "support/RecordingSink.h"
 #include "support/TestRegistry.h"
 
@@ -13,7 +14,6 @@
 #include "exportReport/button/ExportButton.h"
 #include "pluginGui/IExportButtonWidget.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,8 +47,7 @@ private:
     {
         QDir(m_folder.path()).mkpath(name);
         const QString descriptor = m_folder.filePath(name + "/icloud_synced.xml");
-        QFile file(descriptor);
-        file.open(QIODevice::WriteOnly);
+        test::WriteFile(descriptor, QByteArray());
         return descriptor;
     }
 

@@ -1,3 +1,4 @@
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "viewers/gui/IconButton.h"
@@ -11,9 +12,7 @@ namespace {
 QString WriteSvg(const QTemporaryDir& folder, const QByteArray& source)
 {
     const QString path = folder.filePath(QStringLiteral("icon.svg"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
-        return {};
+    test::WriteFile(path, source);
     return path;
 }
 

@@ -27,7 +27,6 @@ public:
     explicit AppleMapsBackupFixture(const DescriptorFields& fields = {});
 
     bool IsValid() const { return m_valid; }
-    QString FolderPath() const { return m_folder.path(); }
     QString DescriptorPath() const;
     QString DatabasePath() const;
 

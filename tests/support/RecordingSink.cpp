@@ -54,13 +54,4 @@ RecordingSink* ProcessRecordingSink()
     return &RecordingSink::ForProcessLogger();
 }
 
-bool ProcessLogged(const std::string& function, const std::string& message)
-{
-    for (const LogLine& line : ProcessRecordingSink()->Lines()) {
-        if (line.function == function && line.message == message)
-            return true;
-    }
-    return false;
-}
-
 } // namespace test

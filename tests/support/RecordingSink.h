@@ -44,7 +44,4 @@ private:
 // The process logger's recording sink (see RecordingSink::ForProcessLogger).
 RecordingSink* ProcessRecordingSink();
 
-// Whether the process logger recorded `message` from `function` (its qualified name).
-bool ProcessLogged(const std::string& function, const std::string& message);
-
 } // namespace test

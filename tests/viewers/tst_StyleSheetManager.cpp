@@ -1,9 +1,9 @@
+#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSet>
@@ -18,8 +18,7 @@ namespace {
 // The group's sheet as the plug-in's resources carry it; empty for the groups it does not carry.
 QString ResourceSheet(int group)
 {
-    QFile file(QString::fromLatin1(viewers::gui::StyleGroupResource(group)));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(test::ReadFile(QString::fromLatin1(viewers::gui::StyleGroupResource(group))));
 }
 
 QStringList ParseWarnings;

@@ -1,5 +1,6 @@
 #include "support/AppleMapsBackupFixture.h"
 #include "support/TestRegistry.h"
+#include "support/XmlTree.h"
 
 #include "qml/QuickControls.h"
 
@@ -22,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -84,22 +84,11 @@ QString EnabledMask(const appleMaps::ui::AppleMapsToolBar& toolbar)
 // The longitude of every placemark's first track point, each followed by "|".
 QString KmlLongitudes(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("unreadable");
     QString longitudes;
-    QXmlStreamReader reader(&file);
-    bool inPlacemark = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == QLatin1String("Placemark"))
-            inPlacemark = true;
-        if (inPlacemark && reader.isStartElement() && reader.qualifiedName() == QLatin1String("gx:coord")) {
-            longitudes += QString::number(reader.readElementText().split(' ').value(0).toDouble()) + '|';
-            inPlacemark = false;
-        }
-    }
-    return reader.hasError() ? reader.errorString() : longitudes;
+    const test::XmlElement root = test::ReadXmlFile(path, &longitudes);
+    for (const test::XmlElement* placemark : test::KmlPlacemarks(root))
+        longitudes += QString::number(placemark->TextAt("gx:Track/gx:coord").section(' ', 0, 0).toDouble()) + '|';
+    return longitudes;
 }
 
 void Search(QWidget& page, const QString& text)

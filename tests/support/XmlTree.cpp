@@ -84,4 +84,13 @@ XmlElement ReadXmlFile(const QString& path, QString* error)
     return root;
 }
 
+std::vector<const XmlElement*> KmlPlacemarks(const XmlElement& root)
+{
+    const std::vector<const XmlElement*> documents = root.Children(QStringLiteral("Document"));
+    if (documents.empty())
+        return {};
+    const std::vector<const XmlElement*> folders = documents.front()->Children(QStringLiteral("Folder"));
+    return (folders.empty() ? documents.front() : folders.front())->Children(QStringLiteral("Placemark"));
+}
+
 } // namespace test

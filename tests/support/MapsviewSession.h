@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class QProcess;
+
 namespace test {
 
 struct MapsviewRun {
@@ -18,12 +20,13 @@ struct MapsviewRun {
 // user's way and what is left behind can be checked.
 class MapsviewSession final {
 public:
-    MapsviewSession();
-
     bool IsValid() const { return m_appData.isValid() && m_temp.isValid(); }
     // `environment` holds "NAME=value" entries set for this run only.
     MapsviewRun Run(const QStringList& arguments, const QStringList& environment = {}) const;
+    // Starts a run that the caller waits for or ends.
+    void Start(QProcess& process, const QStringList& arguments, const QStringList& environment = {}) const;
     QString AppDataPath() const { return m_appData.path(); }
+    QString TemporaryPath() const { return m_temp.path(); }
     // Files and folders left in the session's temporary folder.
     QStringList TemporaryLeftovers() const;
 

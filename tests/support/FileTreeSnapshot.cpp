@@ -15,7 +15,8 @@ QString Describe(const QFileInfo& entry)
 {
     if (entry.isSymLink())
         return QStringLiteral("link to ") + entry.symLinkTarget();
-    const QString modified = QString::number(entry.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch());
+    const QString modified = QString::number(entry.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch())
+                             + QStringLiteral(", permissions ") + QString::number(entry.permissions(), 16);
     if (entry.isDir())
         return QStringLiteral("folder modified ") + modified;
     // Reading a pipe or a device would never end.

@@ -6,8 +6,9 @@
 namespace test {
 
 // Every entry below a folder, the folder included, without following links: kind, size,
-// modification time and SHA-256 of a file; modification time of a folder (which moves when
-// anything is created or removed in it, a short-lived journal too); the target of a link.
+// modification time, permissions and SHA-256 of a file; modification time and permissions of a
+// folder (whose time moves when anything is created or removed in it, a short-lived journal too);
+// the target of a link.
 class FileTreeSnapshot final {
 public:
     explicit FileTreeSnapshot(const QString& folder);

@@ -1,6 +1,7 @@
 #include "MapsviewSession.h"
 
-#include <QDir>
+#include "FileContents.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -11,9 +12,7 @@ constexpr int kTimeoutMilliseconds = 180000;
 
 } // namespace
 
-MapsviewSession::MapsviewSession() = default;
-
-MapsviewRun MapsviewSession::Run(const QStringList& arguments, const QStringList& variables) const
+void MapsviewSession::Start(QProcess& process, const QStringList& arguments, const QStringList& variables) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("appdata"), m_appData.path());
@@ -23,9 +22,14 @@ MapsviewRun MapsviewSession::Run(const QStringList& arguments, const QStringList
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     for (const QString& variable : variables)
         environment.insert(variable.section(QLatin1Char('='), 0, 0), variable.section(QLatin1Char('='), 1));
-    QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MAPS_MAPSVIEW), arguments);
+}
+
+MapsviewRun MapsviewSession::Run(const QStringList& arguments, const QStringList& variables) const
+{
+    QProcess process;
+    Start(process, arguments, variables);
     MapsviewRun run;
     run.finished = process.waitForFinished(kTimeoutMilliseconds) && process.exitStatus() == QProcess::NormalExit;
     run.exitCode = process.exitCode();
@@ -36,7 +40,7 @@ MapsviewRun MapsviewSession::Run(const QStringList& arguments, const QStringList
 
 QStringList MapsviewSession::TemporaryLeftovers() const
 {
-    return QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return FolderEntries(m_temp.path());
 }
 
 } // namespace test

@@ -24,5 +24,7 @@ struct XmlElement {
 
 // The root element of the XML file; `error` tells why reading failed.
 XmlElement ReadXmlFile(const QString& path, QString* error);
+// The placemarks of a KML document, or of its one folder.
+std::vector<const XmlElement*> KmlPlacemarks(const XmlElement& root);
 
 } // namespace test
