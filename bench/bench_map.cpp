@@ -3,16 +3,15 @@
 // with no points. Also the page's feed: the map's shapes read from a table of 400,000 explored
 // places through its sort/filter proxy, as happens after every filter change.
 
+#include "StandalonePresenter.h"
 #include "appleMaps/records/AppleMapsCategory.h"
 #include "appleMaps/records/AppleMapsRecords.h"
 #include "appleMaps/ui/AppleMapsFilterManager.h"
 #include "appleMaps/ui/AppleMapsPlaceDisplaysModel.h"
 #include "appleMaps/ui/AppleMapsPlaceDisplaysSortFilterProxyModel.h"
 #include "appleMaps/ui/RecordShapes.h"
-#include "cmn/filter/FilterContext.h"
 #include "map/MapShapes.h"
 #include "map/MapView.h"
-#include "pluginGui/IStackedFilter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +20,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 
 namespace {
 
@@ -76,17 +74,6 @@ void FirstFrame(benchmark::State& state)
     }
 }
 
-class Presenter final : public pluginGui::IStackedFilter {
-public:
-    cmn::filter::FilterContext& GetFilterContext(int category) override
-    {
-        return m_contexts.at(static_cast<std::size_t>(category));
-    }
-
-private:
-    std::array<cmn::filter::FilterContext, 4> m_contexts;
-};
-
 void ShapesFromTable(benchmark::State& state)
 {
     appleMaps::AppleMapsRecords records;
@@ -95,7 +82,7 @@ void ShapesFromTable(benchmark::State& state)
         if (index % 10 != 0)
             records.placeDisplays[static_cast<std::size_t>(index)].placePoint = PointOf(index);
     }
-    Presenter presenter;
+    StandalonePresenter presenter;
     appleMaps::ui::AppleMapsFilterManager manager(presenter);
     manager.SetFiltersData(&records);
     appleMaps::ui::AppleMapsPlaceDisplaysModel model(nullptr, &records.placeDisplays);

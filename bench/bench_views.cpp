@@ -9,15 +9,14 @@
 //   the first search of a table also folds the records' texts, and is reported on its own;
 // - the memory the model and the sorted proxy add over the records, and what a search adds.
 
+#include "StandalonePresenter.h"
 #include "appleMaps/records/AppleMapsCategory.h"
 #include "appleMaps/records/AppleMapsRecords.h"
 #include "appleMaps/ui/AppleMapsBookmarksModel.h"
 #include "appleMaps/ui/AppleMapsBookmarksSortFilterProxyModel.h"
 #include "appleMaps/ui/AppleMapsFilterManager.h"
-#include "cmn/filter/FilterContext.h"
 #include "cmn/text/AddressText.h"
 #include "cmn/text/LocationText.h"
-#include "pluginGui/IStackedFilter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -29,7 +28,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <memory>
 #include <numeric>
@@ -45,17 +43,6 @@ constexpr int RecordCount = 1000000;
 constexpr int LocationColumn = 3;
 constexpr int TimedRuns = 3;
 const QString SearchText = QStringLiteral("harbour");
-
-class Presenter final : public pluginGui::IStackedFilter {
-public:
-    cmn::filter::FilterContext& GetFilterContext(int category) override
-    {
-        return m_contexts.at(static_cast<std::size_t>(category));
-    }
-
-private:
-    std::array<cmn::filter::FilterContext, 4> m_contexts;
-};
 
 enum DateOrder { AsStored, Scrambled };
 
@@ -112,7 +99,7 @@ struct Table {
         proxy.sort(0, Qt::DescendingOrder);
     }
 
-    Presenter presenter;
+    StandalonePresenter presenter;
     appleMaps::ui::AppleMapsFilterManager manager;
     appleMaps::ui::AppleMapsBookmarksModel model;
     appleMaps::ui::AppleMapsBookmarksSortFilterProxyModel proxy;
