@@ -4,7 +4,8 @@
 #   scripts/sanitize.sh SANITIZERS [CTEST_REGEX]
 #
 # SANITIZERS is what -fsanitize takes (address,undefined or thread). The folder is $BUILD_DIR, by
-# default build-SANITIZERS with dashes for commas. Only the suites and what they run are built.
+# default build-SANITIZERS with dashes for commas. Only the suites and what they run are built:
+# all of them, or those $SANITIZE_TARGETS names (separated by blanks).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,8 @@ regex=${2:-}
 build_dir=${BUILD_DIR:-build-${sanitizers//,/-}}
 
 # -O1 keeps the suites quick while the stacks stay readable; Debug keeps Q_ASSERT and assert on.
-BUILD_DIR="$build_dir" BUILD_TARGET=maps_tests ./scripts/build.sh \
-  -DMAPS_SANITIZE="$sanitizers" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1"
+for target in ${SANITIZE_TARGETS:-maps_tests}; do
+  BUILD_DIR="$build_dir" BUILD_TARGET="$target" ./scripts/build.sh \
+    -DMAPS_SANITIZE="$sanitizers" -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1"
+done
 ctest --test-dir "$build_dir" --output-on-failure ${regex:+-R "$regex"}

@@ -70,11 +70,17 @@ QFileInfoList PrivateTempFolders()
         .entryInfoList({QLatin1String(kFolderPrefix) + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
+// The plug-in's threads go on meanwhile: a copy they start after the folder's files were listed
+// would keep the folder. Renamed first, it takes no file by its old path; the name keeps the tag,
+// so that whatever stays goes at the next start.
 void RemoveOwnTempFolders()
 {
     for (const QFileInfo& folder : PrivateTempFolders()) {
-        if (folder.fileName().startsWith(OwnTag()))
-            QDir(folder.absoluteFilePath()).removeRecursively();
+        if (!folder.fileName().startsWith(OwnTag()))
+            continue;
+        const QString renamed = folder.absoluteFilePath() + QLatin1Char('~');
+        QDir(QDir().rename(folder.absoluteFilePath(), renamed) ? renamed : folder.absoluteFilePath())
+            .removeRecursively();
     }
 }
 
