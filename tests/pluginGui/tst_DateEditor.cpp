@@ -8,42 +8,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
-
-void LoseFocus(QWidget* widget)
-{
-    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(widget, &focusOut);
-}
-
-void Type(QWidget* widget, const QString& keys)
-{
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(widget, &focusIn);
-    QTest::keyClicks(widget, keys);
-}
-
-bool IsItalic(const QWidget* widget)
-{
-    return widget->property("font_italic").toString() == QLatin1String("true");
-}
-
-} // namespace
-
 class DateEditorTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_editor = std::make_unique<viewers::gui::DateEditStyleWidget>();
-        m_editor->show();
-        m_lineEdit = m_editor->findChild<viewers::gui::DateLineEdit*>();
-        QVERIFY(m_lineEdit != nullptr);
-    }
-
-    void cleanup() { m_editor.reset(); }
-
     void typedDates_data()
     {
         QTest::addColumn<QString>("keys");
@@ -61,28 +29,32 @@ private slots:
         QFETCH(QString, minimum);
         QFETCH(bool, error);
         QFETCH(bool, kept);
+        viewers::gui::DateEditStyleWidget editor;
+        editor.show();
+        auto* lineEdit = editor.findChild<viewers::gui::DateLineEdit*>();
+        QVERIFY(lineEdit);
+        const auto italic = [lineEdit] { return lineEdit->property("font_italic").toString() == "true"; };
 
-        m_editor->SetMinimumDate(QDate::fromString(minimum, "dd.MM.yyyy"));
-        QSignalSpy errors(m_editor.get(), &viewers::gui::DateEditStyleWidget::Error);
-        QSignalSpy changes(m_editor.get(), &viewers::gui::DateEditStyleWidget::DateChanged);
-        Type(m_lineEdit, keys);
-        QCOMPARE(m_lineEdit->text(), keys.left(2) + '.' + keys.mid(2, 2) + '.' + keys.mid(4));
+        editor.SetMinimumDate(QDate::fromString(minimum, "dd.MM.yyyy"));
+        QSignalSpy errors(&editor, &viewers::gui::DateEditStyleWidget::Error);
+        QSignalSpy changes(&editor, &viewers::gui::DateEditStyleWidget::DateChanged);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(lineEdit, &focusIn);
+        QTest::keyClicks(lineEdit, keys);
+        QCOMPARE(lineEdit->text(), keys.left(2) + '.' + keys.mid(2, 2) + '.' + keys.mid(4));
         QCOMPARE(changes.count(), keys.size());
         QCOMPARE(errors.count(), error ? 1 : 0);
         if (error)
             QCOMPARE(errors.first().first().toString(), QStringLiteral("Incorrect inputted date"));
-        QCOMPARE(IsItalic(m_lineEdit), !kept);
+        QCOMPARE(italic(), !kept);
 
-        LoseFocus(m_lineEdit);
-        QCOMPARE(m_lineEdit->text().isEmpty(), !kept);
-        QCOMPARE(m_lineEdit->inputMask().isEmpty(), !kept);
-        QCOMPARE(IsItalic(m_lineEdit), !kept);
-        QCOMPARE(m_editor->GetDate().isValid(), kept);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(lineEdit, &focusOut);
+        QCOMPARE(lineEdit->text().isEmpty(), !kept);
+        QCOMPARE(lineEdit->inputMask().isEmpty(), !kept);
+        QCOMPARE(italic(), !kept);
+        QCOMPARE(editor.GetDate().isValid(), kept);
     }
-
-private:
-    std::unique_ptr<viewers::gui::DateEditStyleWidget> m_editor;
-    viewers::gui::DateLineEdit* m_lineEdit = nullptr;
 };
 
 MAPS_TEST_CLASS(DateEditorTest);

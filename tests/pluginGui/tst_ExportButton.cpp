@@ -22,15 +22,6 @@ QString OfferedEntries(const QMenu& menu)
     return entries;
 }
 
-QAction* Entry(const QMenu& menu, const QString& text)
-{
-    for (QAction* action : menu.actions()) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
-}
-
 // Closes whatever pop-up opens during a click and tells whether one did, so that a menu
 // opened by mistake cannot block the test.
 class PopupWatch {
@@ -130,7 +121,9 @@ private slots:
         QFETCH(int, actionType);
         pluginGui::ExportButton button(nullptr);
         button.OnShowExportButton(exportReport::Filtered, true);
-        QAction* action = Entry(*button.GetMenu(), entry);
+        QAction* action = nullptr;
+        for (QAction* offered : button.GetMenu()->actions())
+            action = offered->text() == entry ? offered : action;
         if (scopeProperty.isValid())
             action->setProperty("saveMenu", scopeProperty);
         QSignalSpy fromMenu(button.GetMenu(), &pluginGui::ExportSaveMenu::ActionTypeTriggered);

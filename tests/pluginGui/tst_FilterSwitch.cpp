@@ -17,13 +17,6 @@ QString States(const QSignalSpy& spy)
     return states.join(',');
 }
 
-pluginQml::FilterSwitcher* ShownSwitch(QWidget* owner)
-{
-    auto* switcher = owner->findChild<pluginQml::FilterSwitcher*>();
-    owner->show();
-    return QTest::qWaitForWindowExposed(owner) ? switcher : nullptr;
-}
-
 } // namespace
 
 class FilterSwitchTest : public QObject {
@@ -35,8 +28,9 @@ private slots:
     void stateBarLeavesTheClickToItsListener()
     {
         pluginGui::FilterStateWidget bar(nullptr, true, 10, 30);
-        pluginQml::FilterSwitcher* switcher = ShownSwitch(&bar);
-        QVERIFY(switcher != nullptr);
+        auto* switcher = bar.findChild<pluginQml::FilterSwitcher*>();
+        bar.show();
+        QVERIFY(switcher && QTest::qWaitForWindowExposed(&bar));
         QSignalSpy states(&bar, &pluginGui::FilterStateWidget::FilterSwitchStateChanged);
 
         // Nobody listens: the switch toggles itself.

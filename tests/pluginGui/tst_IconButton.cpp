@@ -9,13 +9,6 @@
 
 namespace {
 
-QString WriteSvg(const QTemporaryDir& folder, const QByteArray& source)
-{
-    const QString path = folder.filePath(QStringLiteral("icon.svg"));
-    test::WriteFile(path, source);
-    return path;
-}
-
 QRgb IconCenter(const viewers::gui::IconButton& button)
 {
     const QImage image = button.findChild<QSvgWidget*>()->grab().toImage();
@@ -31,20 +24,18 @@ private slots:
     void iconTakesTheColourOfItsState_data()
     {
         QTest::addColumn<QByteArray>("source");
-        QTest::newRow("paths without any fill") << QByteArray(
-            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"12\" viewBox=\"0 0 12 12\">"
-            "<path d=\"M0 0 H12 V12 H0 Z\"/></svg>");
-        QTest::newRow("explicit fill") << QByteArray(
-            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"12\" viewBox=\"0 0 12 12\">"
-            "<path fill=\"#808080\" d=\"M0 0 H12 V12 H0 Z\"/></svg>");
+        const QByteArray svg("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"12\" height=\"12\" "
+                             "viewBox=\"0 0 12 12\"><path %1d=\"M0 0 H12 V12 H0 Z\"/></svg>");
+        QTest::newRow("paths without any fill") << QByteArray(svg).replace("%1", "");
+        QTest::newRow("explicit fill") << QByteArray(svg).replace("%1", "fill=\"#808080\" ");
     }
 
     void iconTakesTheColourOfItsState()
     {
         QFETCH(QByteArray, source);
         QTemporaryDir folder;
-        const QString path = WriteSvg(folder, source);
-        QVERIFY(!path.isEmpty());
+        const QString path = folder.filePath(QStringLiteral("icon.svg"));
+        test::WriteFile(path, source);
 
         viewers::gui::IconButton button(nullptr, path, QSize(12, 12), QSize(16, 14));
         button.SetColor(viewers::gui::IconButton::Normal, QColor(128, 128, 128));

@@ -8,12 +8,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-const QString Message = QStringLiteral("Category Favorites has been exported to /home/examiner/cases/2019-03/favorites.kml");
-
-} // namespace
-
 class NotificationsTest : public QObject {
     Q_OBJECT
 
@@ -25,7 +19,7 @@ private slots:
         QWidget* page = new QWidget(&window);
         auto* popup = new viewers::gui::NotificationPopupTimerWidget(page);
         auto* message = new viewers::gui::NotificationMessage(nullptr, 0);
-        message->SetText(Message);
+        message->SetText(QStringLiteral("Category Favorites has been exported to /home/examiner/cases/favorites.kml"));
         popup->AddWidget(message);
         window.show();
         QVERIFY(!popup->isVisible());

@@ -70,16 +70,8 @@ private slots:
     void oneLineAddress()
     {
         QFETCH(int, state);
-        cmn::Address address;
-        address.resolutionState = state;
-        address.countryCode = "UA";
-        address.country = "Ukraine";
-        address.administrativeArea = "Kyiv City";
-        address.locality = "Kyiv";
-        address.thoroughfare = "Khreshchatyk";
-        address.subThoroughfare = "22";
-        address.postCode = "01001";
-        address.administrativeAreaCode = "KC";
+        // Fields in declaration order, which is not the text's.
+        const cmn::Address address{"Ukraine", "UA", "Kyiv", "01001", "Khreshchatyk", "22", "Kyiv City", "KC", state};
         QTEST(cmn::OneLineAddressText(address), "text");
     }
 };

@@ -26,10 +26,9 @@ bool SameImage(const QImage& expected, const QImage& actual)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y);
             const QRgb q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > ChannelTolerance || std::abs(qGreen(p) - qGreen(q)) > ChannelTolerance
-                || std::abs(qBlue(p) - qBlue(q)) > ChannelTolerance
-                || std::abs(qAlpha(p) - qAlpha(q)) > ChannelTolerance)
-                return false;
+            for (const int shift : {0, 8, 16, 24})
+                if (std::abs(int((p >> shift) & 0xFF) - int((q >> shift) & 0xFF)) > ChannelTolerance)
+                    return false;
         }
     }
     return true;

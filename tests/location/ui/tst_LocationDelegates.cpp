@@ -12,6 +12,7 @@
 
 #include <QTest>
 
+#include <array>
 #include <deque>
 #include <memory>
 
@@ -23,19 +24,11 @@ constexpr int VerticalInset = 5;
 
 enum LinkKind { PointLink, RouteLink, RegionLink };
 
-std::unique_ptr<location::ui::LocationLinkDelegateBase> MakeLinkDelegate(int kind, QObject* parent, const QFont* font)
+using LinkDelegate = std::unique_ptr<location::ui::LocationLinkDelegateBase>;
+
+template <typename Delegate> LinkDelegate MakeLinkDelegate(QObject* parent, const QFont* font)
 {
-    switch (kind) {
-    case PointLink:
-        return std::make_unique<location::ui::LocationCoordinatesDelegate>(parent, CellMargins, VerticalInset, 1,
-                                                                           nullptr, font);
-    case RouteLink:
-        return std::make_unique<location::ui::LocationRouteDelegate>(parent, CellMargins, VerticalInset, 1, nullptr,
-                                                                     font);
-    default:
-        return std::make_unique<location::ui::LocationMapRegionDelegate>(parent, CellMargins, VerticalInset, 1, nullptr,
-                                                                         font);
-    }
+    return std::make_unique<Delegate>(parent, CellMargins, VerticalInset, 1, nullptr, font);
 }
 
 // A cell value pointing to a copy of value that lives as long as the test run, as records do.
@@ -95,7 +88,10 @@ private slots:
         const QModelIndex index = table.model.index(0, 0);
         table.model.setData(index, value);
         const QFont font;
-        const auto delegate = MakeLinkDelegate(kind, &table.view, &font);
+        const LinkDelegate delegate = std::array{&MakeLinkDelegate<location::ui::LocationCoordinatesDelegate>,
+                                                 &MakeLinkDelegate<location::ui::LocationRouteDelegate>,
+                                                 &MakeLinkDelegate<location::ui::LocationMapRegionDelegate>}[kind](
+            &table.view, &font);
         QCOMPARE(delegate->GetText(index), text);
 
         const QImage image = test::PaintCell(*delegate, table.OptionFor(index), index);
