@@ -45,7 +45,6 @@ private slots:
     void binaryDescriptorOffersNoAppleMapsData();
     void missingDescriptorIsReported_data();
     void missingDescriptorIsReported();
-    void sampleRefusesExistingBackup();
     void logOfASummaryDecrypts();
     void showSavesAScreenshot_data();
     void showSavesAScreenshot();
@@ -159,18 +158,6 @@ void TestMapsviewCommands::missingDescriptorIsReported()
     QVERIFY(run.exitCode != 0);
     QCOMPARE(run.standardOutput, QByteArray());
     QVERIFY2(QString::fromUtf8(run.standardError).contains(message), run.standardError.constData());
-}
-
-void TestMapsviewCommands::sampleRefusesExistingBackup()
-{
-    QTemporaryDir backup;
-    QVERIFY(!WriteSample(backup.path(), {QStringLiteral("--rows"), QStringLiteral("5")}).isEmpty());
-    const test::FileTreeSnapshot before(backup.path());
-    const test::MapsviewRun run = m_session.Run({QStringLiteral("sample"), backup.path()});
-    QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.standardError.contains("a backup is never overwritten"), run.standardError.constData());
-    QVERIFY(test::FileTreeSnapshot(backup.path()) == before);
 }
 
 // The log is written encrypted; the host's own command must turn it back into text lines.

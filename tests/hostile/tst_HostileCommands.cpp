@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("database without one of its tables") << Setup([](const QString& backup, const QString&) {
             test::SqliteFile(backup + "/AppleMaps/MapsSync.sqlite").Execute("DROP TABLE RouteBookmarks");
         }) << QStringList{"summary", "B"} << "RouteBookmarks";
+        QTest::newRow("sample over a backup") << none << QStringList{"sample", "B"} << "a backup is never overwritten";
         QTest::newRow("path beyond the system's limit")
             << none << QStringList{"summary", "B/" + QString(5000, 'x')} << "is longer than the system allows";
     }

@@ -59,8 +59,6 @@ private:
         return backup;
     }
 
-    QVector<core::JournalEntry> NewJournalEntries(int seen) const { return m_journal->Entries(seen); }
-
 private slots:
     void initTestCase()
     {
@@ -81,7 +79,7 @@ private slots:
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 1);
         QCOMPARE(plugIn.GetRecords().querySearches.size(), 2u);
-        const QVector<core::JournalEntry> entries = NewJournalEntries(seen);
+        const QVector<core::JournalEntry> entries = m_journal->Entries(seen);
         QCOMPARE(entries.size(), 2);
         QCOMPARE(entries[0].text, QString("[Apple Maps]: Parsing Apple Maps started."));
         QCOMPARE(entries[1].text, QString("[Apple Maps]: 2 records extracted."));
@@ -90,7 +88,7 @@ private slots:
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 1);
-        QVERIFY(NewJournalEntries(seen).isEmpty());
+        QVERIFY(m_journal->Entries(seen).isEmpty());
     }
 
     void emptyCategoryIsNotParsedAndGetsNoPage()
@@ -101,7 +99,7 @@ private slots:
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 0);
-        QVERIFY(NewJournalEntries(seen).isEmpty());
+        QVERIFY(m_journal->Entries(seen).isEmpty());
         plugIn.CreateView();
         QVERIFY(!plugIn.GetCategoryPlugIn()->TakeView());
     }
@@ -118,7 +116,7 @@ private slots:
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QVERIFY(plugIn.GetRecords().querySearches.empty());
-        QCOMPARE(NewJournalEntries(seen).last().text, QString("[Apple Maps]: Parsing Apple Maps stopped."));
+        QCOMPARE(m_journal->Entries(seen).last().text, QString("[Apple Maps]: Parsing Apple Maps stopped."));
         plugIn.SetDataPath(m_first);
         plugIn.Parse();
         QCOMPARE(backup->parseCalls, 2);
@@ -169,7 +167,7 @@ private slots:
         const int seen = m_journal->EntryCount();
         QVERIFY_EXCEPTION_THROWN(plugIn.Parse(), std::exception);
 
-        const QVector<core::JournalEntry> entries = NewJournalEntries(seen);
+        const QVector<core::JournalEntry> entries = m_journal->Entries(seen);
         QVERIFY(!entries.isEmpty());
         QCOMPARE(entries.last().severity, severity);
         QCOMPARE(entries.last().text, journalText);
