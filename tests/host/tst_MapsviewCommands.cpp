@@ -50,7 +50,6 @@ private slots:
     void showSavesAScreenshot();
     void badArgumentsWriteNothing_data();
     void badArgumentsWriteNothing();
-    void helpListsEveryCommand();
     void versionIsThePlugInVersion();
 
 private:
@@ -253,19 +252,6 @@ void TestMapsviewCommands::badArgumentsWriteNothing()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(QString::fromUtf8(run.standardError).contains(message), run.standardError.constData());
     QCOMPARE(test::FolderEntries(folder.path()), QStringList());
-}
-
-void TestMapsviewCommands::helpListsEveryCommand()
-{
-    const test::MapsviewRun run = m_session.Run({QStringLiteral("--help")});
-    QCOMPARE(run.exitCode, 0);
-    QStringList commands;
-    for (const QString& line : QString::fromUtf8(run.standardOutput).split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("  ")) && !line.startsWith(QLatin1String("   ")))
-            commands << line.section(QLatin1Char(' '), 2, 2);
-    }
-    QCOMPARE(commands, (QStringList{"show", "info", "summary", "export-kml", "export-report", "sample", "decrypt-log",
-                                    "--help", "--version"}));
 }
 
 void TestMapsviewCommands::versionIsThePlugInVersion()

@@ -1,6 +1,5 @@
 #include "DatabaseCounts.h"
 
-#include "support/FileContents.h"
 #include "support/TestRegistry.h"
 
 #include "sample/SampleBackup.h"
@@ -33,10 +32,8 @@ class TestSampleBackup : public QObject {
 private slots:
     void manifestMatchesDatabase_data();
     void manifestMatchesDatabase();
-    void sameSeedWritesSameBackup();
     void edgeCasesAreWritten_data();
     void edgeCasesAreWritten();
-    void regularDataIsVaried();
 };
 
 void TestSampleBackup::manifestMatchesDatabase_data()
@@ -64,16 +61,6 @@ void TestSampleBackup::manifestMatchesDatabase()
         QVERIFY2(manifest.Counts(table).distinctIdentifiers == measured.Counts(table).distinctIdentifiers, where);
         QCOMPARE(manifest.Counts(table).rows >= options.rowsPerTable, true);
     }
-}
-
-void TestSampleBackup::sameSeedWritesSameBackup()
-{
-    QTemporaryDir first;
-    QTemporaryDir second;
-    const SampleManifest one = host::sample::WriteSampleBackup(first.path(), Options(400, 42, true));
-    const SampleManifest other = host::sample::WriteSampleBackup(second.path(), Options(400, 42, true));
-    QVERIFY(test::ReadFile(one.databasePath) == test::ReadFile(other.databasePath));
-    QCOMPARE(test::ReadFile(one.descriptorPath), test::ReadFile(other.descriptorPath));
 }
 
 void TestSampleBackup::edgeCasesAreWritten_data()
@@ -122,27 +109,6 @@ void TestSampleBackup::edgeCasesAreWritten()
     const SampleManifest plain = host::sample::WriteSampleBackup(withoutEdges.path(), Options(300, 3, false));
     QVERIFY(test::QueryNumber(edges.databasePath, sql) > 0);
     QCOMPARE(test::QueryNumber(plain.databasePath, sql), 0);
-}
-
-void TestSampleBackup::regularDataIsVaried()
-{
-    QTemporaryDir folder;
-    const QString db = host::sample::WriteSampleBackup(folder.path(), Options(2000, 9, false)).databasePath;
-    const auto count = [&](const QString& sql) { return test::QueryNumber(db, sql); };
-    QCOMPARE(count("SELECT COUNT(DISTINCT transport_type) FROM DirectionsSearches"), 3);
-    // Localities in Latin, Cyrillic, Han, Arabic, Hangul and Greek letters.
-    for (const char* letters : {"a-z", "а-я", "一-鿿", "ء-ي", "가-힣", "α-ω"})
-        QVERIFY2(count(QString("SELECT COUNT(*) FROM Addresses WHERE locality GLOB '*[%1]*'").arg(letters)) > 0, letters);
-    QVERIFY(count("SELECT COUNT(DISTINCT url) FROM PlaceDisplays WHERE url LIKE 'https://%'") > 10);
-    QVERIFY(count("SELECT COUNT(DISTINCT telephone) FROM PlaceDisplays WHERE telephone GLOB '+[0-9]*'") > 100);
-    QVERIFY(count("SELECT COUNT(DISTINCT query) FROM QuerySearches WHERE typeof(query) = 'text'") > 50);
-    // Map regions have their south-west corner below and left of the north-east one.
-    QCOMPARE(count("SELECT COUNT(*) FROM QuerySearches WHERE map_region_south_latitude >= map_region_north_latitude "
-                   "OR map_region_west_longitude >= map_region_east_longitude"),
-             0);
-    QCOMPARE(count("SELECT COUNT(*) FROM PlaceDisplays WHERE abs(place_point_latitude) > 90 "
-                   "OR abs(place_point_longitude) > 180"),
-             0);
 }
 
 MAPS_TEST_CLASS(TestSampleBackup);
