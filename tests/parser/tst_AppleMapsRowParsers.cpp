@@ -228,12 +228,12 @@ private slots:
     // logged under its converter and left out, and the loop goes on.
     void badRowIsSkippedAndLogged()
     {
-        const ResultTable table = MakeTable({{Text("x")}, {Text("x")}, {Text("x")}});
+        const auto table = [] { return MakeTable({{Text("x")}, {Text("x")}, {Text("x")}}); };
         details::AddressMap addresses;
-        details::ParseAppleMapsAddresses(table, addresses);
+        details::ParseAppleMapsAddresses(table(), addresses);
         details::AddressSource source = details::AddressSource::TakingFrom(addresses);
         std::vector<appleMaps::AppleMapsPlaceDisplayItem> places;
-        details::ParseAppleMapsPlaceItems(table, source, places);
+        details::ParseAppleMapsPlaceItems(table(), source, places);
         QCOMPARE(addresses.Count() + places.size(), std::size_t(0));
         QCOMPARE(DebugLinesOf("appleMaps::details::ParseAppleMapsAddresses"), 3);
         QCOMPARE(DebugLinesOf("appleMaps::details::ParseAppleMapsPlaceItems"), 3);

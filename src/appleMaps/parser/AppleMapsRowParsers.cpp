@@ -1,5 +1,6 @@
 #include "AppleMapsRowParsers.h"
 
+#include "FreedMemory.h"
 #include "TextCache.h"
 #include "TransportType.h"
 
@@ -81,12 +82,20 @@ void ConvertRow(const std::vector<CellView>& cells, Convert& convert, Skip& skip
     }
 }
 
+// The rows converted are freed on the way, so that the table shrinks as its records grow. Their
+// pages are handed back as they go: a table read ahead lies in the read-ahead thread's heap, which
+// the records never draw from.
 template <typename Convert, typename Skip>
-void ForEachRow(const ResultTable& table, const std::function<bool()>& stopRequested, Convert convert, Skip skip)
+void ForEachRow(ResultTable& table, const std::function<bool()>& stopRequested, Convert convert, Skip skip)
 {
+    constexpr std::size_t RowsBetweenReleases = 16384;
     std::vector<CellView> cells(table.ColumnCount());
     for (std::size_t row = 0; row < table.RowCount(); ++row) {
         AskToStop(row, stopRequested);
+        if (row % RowsBetweenReleases == 0 && row != 0) {
+            table.ReleaseRowsBefore(row);
+            ReturnFreedMemory();
+        }
         table.ReadRow(row, cells.data());
         ConvertRow(cells, convert, skip);
     }
@@ -130,7 +139,7 @@ const QString& RouteType()
 
 } // namespace
 
-void ParseAppleMapsAddresses(const ResultTable& table, AddressMap& addresses,
+void ParseAppleMapsAddresses(ResultTable table, AddressMap& addresses,
     const std::function<bool()>& stopRequested)
 {
     TextCache texts;
@@ -152,7 +161,7 @@ void ParseAppleMapsAddresses(cmn::db::SqLiteDbAdapter& adapter, const std::strin
     });
 }
 
-void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addresses,
+void ParseAppleMapsPlaceBookmarks(ResultTable table, AddressSource& addresses,
                                   std::vector<AppleMapsPlaceBookmarkItem>& items,
     const std::function<bool()>& stopRequested)
 {
@@ -175,7 +184,7 @@ void ParseAppleMapsPlaceBookmarks(const ResultTable& table, AddressSource& addre
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsRouteBookmarks(const ResultTable& table, AddressSource& addresses,
+void ParseAppleMapsRouteBookmarks(ResultTable table, AddressSource& addresses,
                                   std::vector<AppleMapsPlaceBookmarkItem>& items,
     const std::function<bool()>& stopRequested)
 {
@@ -199,7 +208,7 @@ void ParseAppleMapsRouteBookmarks(const ResultTable& table, AddressSource& addre
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsQuerySearchItems(const ResultTable& table,
+void ParseAppleMapsQuerySearchItems(ResultTable table,
                                     std::vector<AppleMapsHistoryQuerySearchItem>& items,
     const std::function<bool()>& stopRequested)
 {
@@ -221,7 +230,7 @@ void ParseAppleMapsQuerySearchItems(const ResultTable& table,
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsPlaceItems(const ResultTable& table, AddressSource& addresses,
+void ParseAppleMapsPlaceItems(ResultTable table, AddressSource& addresses,
                               std::vector<AppleMapsPlaceDisplayItem>& items,
     const std::function<bool()>& stopRequested)
 {
@@ -242,7 +251,7 @@ void ParseAppleMapsPlaceItems(const ResultTable& table, AddressSource& addresses
         [](const std::exception& exception) { LOG_DEBUG << exception.what(); });
 }
 
-void ParseAppleMapsDirecrionsSearchesItems(const ResultTable& table, AddressSource& addresses,
+void ParseAppleMapsDirecrionsSearchesItems(ResultTable table, AddressSource& addresses,
                                            std::vector<AppleMapsDirectionSearchItem>& items,
     const std::function<bool()>& stopRequested)
 {

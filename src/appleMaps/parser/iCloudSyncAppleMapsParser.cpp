@@ -89,16 +89,13 @@ void iCloudSyncAppleMapsParser::ParseTables(AppleMapsRecords& records, details::
     details::ReturnFreedMemory();
 
     {
-        const cmn::db::ResultTable places = recordTables.Next();
+        cmn::db::ResultTable places = recordTables.Next();
         // The routes wait to be taken meanwhile, and no table after them is read yet.
         records.bookmarks.reserve(records.bookmarks.size() + places.RowCount() + recordTables.NextRowCount());
-        FetchAppleMapsPlaceBookmarks(places, addresses, records, dateRange);
+        FetchAppleMapsPlaceBookmarks(std::move(places), addresses, records, dateRange);
     }
     details::ReturnFreedMemory();
-    {
-        const cmn::db::ResultTable routes = recordTables.Next();
-        FetchAppleMapsRouteBookmarks(routes, addresses, records, dateRange);
-    }
+    FetchAppleMapsRouteBookmarks(recordTables.Next(), addresses, records, dateRange);
     details::ReturnFreedMemory();
     FetchAppleMapsQuerySearchItems(recordTables, records, dateRange);
     details::ReturnFreedMemory();
@@ -117,26 +114,26 @@ std::string iCloudSyncAppleMapsParser::GetBackupId()
     return cmn::GetBackupId(m_descriptorPath);
 }
 
-void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table,
+void iCloudSyncAppleMapsParser::FetchAppleMapsPlaceBookmarks(cmn::db::ResultTable table,
                                                              details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps place bookmarks";
     details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-    details::ParseAppleMapsPlaceBookmarks(table, source, records.bookmarks, m_stopRequested);
+    details::ParseAppleMapsPlaceBookmarks(std::move(table), source, records.bookmarks, m_stopRequested);
     dateRange.Widen(records.bookmarks);
     LOG_DEBUG << "Apple Maps place bookmarks parsed successfully." << records.bookmarks.size() << " records extracted";
 }
 
-void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table,
+void iCloudSyncAppleMapsParser::FetchAppleMapsRouteBookmarks(cmn::db::ResultTable table,
                                                              details::AddressMap& addresses,
                                                              AppleMapsRecords& records,
                                                              details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps route bookmarks";
     details::AddressSource source = details::AddressSource::CopyingFrom(addresses);
-    details::ParseAppleMapsRouteBookmarks(table, source, records.bookmarks, m_stopRequested);
+    details::ParseAppleMapsRouteBookmarks(std::move(table), source, records.bookmarks, m_stopRequested);
     dateRange.Widen(records.bookmarks);
     LOG_DEBUG << "Apple Maps route bookmarks parsed successfully" << records.bookmarks.size() << " records extracted";
 }
@@ -146,8 +143,7 @@ void iCloudSyncAppleMapsParser::FetchAppleMapsQuerySearchItems(details::QueryPre
                                                                details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps query search";
-    const cmn::db::ResultTable table = tables.Next();
-    details::ParseAppleMapsQuerySearchItems(table, records.querySearches, m_stopRequested);
+    details::ParseAppleMapsQuerySearchItems(tables.Next(), records.querySearches, m_stopRequested);
     dateRange.Widen(records.querySearches);
     LOG_DEBUG << "Apple Maps query search parsed successfully" << records.querySearches.size()
               << " records extracted";
@@ -158,9 +154,8 @@ void iCloudSyncAppleMapsParser::FetchPlaceDisplays(details::QueryPrefetch& table
                                                    details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps place displays";
-    const cmn::db::ResultTable table = tables.Next();
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-    details::ParseAppleMapsPlaceItems(table, source, records.placeDisplays, m_stopRequested);
+    details::ParseAppleMapsPlaceItems(tables.Next(), source, records.placeDisplays, m_stopRequested);
     dateRange.Widen(records.placeDisplays);
     LOG_DEBUG << "Apple Maps place displays parsed successfully" << records.placeDisplays.size()
               << " records extracted";
@@ -171,9 +166,8 @@ void iCloudSyncAppleMapsParser::FetchDirectionSearches(details::QueryPrefetch& t
                                                        details::DateRange& dateRange) const
 {
     LOG_DEBUG << "Start parsing Apple Maps direction searches";
-    const cmn::db::ResultTable table = tables.Next();
     details::AddressSource source = details::AddressSource::TakingFrom(addresses);
-    details::ParseAppleMapsDirecrionsSearchesItems(table, source, records.directionSearches,
+    details::ParseAppleMapsDirecrionsSearchesItems(tables.Next(), source, records.directionSearches,
                                                    m_stopRequested);
     dateRange.Widen(records.directionSearches);
     LOG_DEBUG << "Apple Maps direction searches parsed successfully" << records.directionSearches.size()

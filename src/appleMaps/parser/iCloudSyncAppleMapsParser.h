@@ -48,9 +48,9 @@ public:
 private:
     // The bookmark fetches leave the addresses to later fetches, so that a place and a route bookmark
     // with the same identifier both get them; places and directions then take them for good.
-    void FetchAppleMapsPlaceBookmarks(const cmn::db::ResultTable& table, details::AddressMap& addresses,
+    void FetchAppleMapsPlaceBookmarks(cmn::db::ResultTable table, details::AddressMap& addresses,
                                       AppleMapsRecords& records, details::DateRange& dateRange) const;
-    void FetchAppleMapsRouteBookmarks(const cmn::db::ResultTable& table, details::AddressMap& addresses,
+    void FetchAppleMapsRouteBookmarks(cmn::db::ResultTable table, details::AddressMap& addresses,
                                       AppleMapsRecords& records, details::DateRange& dateRange) const;
     // Each takes the next table of `tables`.
     void FetchAppleMapsQuerySearchItems(details::QueryPrefetch& tables, AppleMapsRecords& records,

@@ -96,7 +96,7 @@ ResultTable& ResultTable::operator=(ResultTable&& other) noexcept
 
 CellView ResultTable::Cell(std::size_t row, std::size_t column) const
 {
-    if (column >= m_columnCount || row >= m_rows.size())
+    if (column >= m_columnCount || row >= m_rows.size() || row < m_firstKeptRow)
         throw std::out_of_range("Cell outside the result");
     CellView cell;
     const char* at = m_rows[row];
@@ -111,6 +111,15 @@ void ResultTable::ReadRow(std::size_t row, CellView* cells) const
     const char* at = m_rows[row];
     for (std::size_t column = 0; column < m_columnCount; ++column)
         at = ReadCell(at, cells[column]);
+}
+
+void ResultTable::ReleaseRowsBefore(std::size_t row)
+{
+    // The block being filled stays: the row in progress lives there.
+    while (m_releasedBlocks + 1 < m_blocks.size() && m_blockFirstRows[m_releasedBlocks + 1] <= row) {
+        m_blocks[m_releasedBlocks].reset();
+        m_firstKeptRow = m_blockFirstRows[++m_releasedBlocks];
+    }
 }
 
 void ResultTable::Append(const CellView& cell)
@@ -140,6 +149,9 @@ void ResultTable::swap(ResultTable& other) noexcept
     std::swap(m_columnCount, other.m_columnCount);
     m_rows.swap(other.m_rows);
     m_blocks.swap(other.m_blocks);
+    m_blockFirstRows.swap(other.m_blockFirstRows);
+    std::swap(m_releasedBlocks, other.m_releasedBlocks);
+    std::swap(m_firstKeptRow, other.m_firstKeptRow);
     std::swap(m_rowStart, other.m_rowStart);
     std::swap(m_rowEnd, other.m_rowEnd);
     std::swap(m_blockEnd, other.m_blockEnd);
@@ -152,6 +164,8 @@ char* ResultTable::Extend(std::size_t size)
         const std::size_t rowSoFar = static_cast<std::size_t>(m_rowEnd - m_rowStart);
         const std::size_t blockSize = std::max(BlockSize, rowSoFar + size);
         m_blocks.emplace_back(new char[blockSize]);
+        // A row begun in the block before moves here whole.
+        m_blockFirstRows.push_back(m_rows.size());
         char* const block = m_blocks.back().get();
         if (rowSoFar != 0)
             std::memcpy(block, m_rowStart, rowSoFar);

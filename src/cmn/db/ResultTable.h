@@ -23,10 +23,15 @@ public:
     std::size_t ColumnCount() const { return m_columnCount; }
     std::size_t RowCount() const { return m_rows.size(); }
 
-    // Throws std::out_of_range outside the table. The view's bytes are valid while the table lives.
+    // Throws std::out_of_range outside the table and for a released row. The view's bytes are valid
+    // while the row is kept.
     CellView Cell(std::size_t row, std::size_t column) const;
     // All cells of a row at once, into `cells` (room for ColumnCount()); unchecked.
     void ReadRow(std::size_t row, CellView* cells) const;
+
+    // Frees the blocks that hold only rows before `row`, for a reader done with them: a table
+    // converted into records need not stay whole beside them. RowCount() is unchanged.
+    void ReleaseRowsBefore(std::size_t row);
 
     // Copies the cell's bytes.
     void Append(const CellView& cell);
@@ -41,6 +46,9 @@ private:
     std::size_t m_columnCount;
     std::vector<const char*> m_rows; // where each complete row starts
     std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<std::size_t> m_blockFirstRows; // the first row each block holds
+    std::size_t m_releasedBlocks = 0;
+    std::size_t m_firstKeptRow = 0;
     char* m_rowStart = nullptr; // of the row being appended
     char* m_rowEnd = nullptr;
     char* m_blockEnd = nullptr;
