@@ -35,6 +35,7 @@ expected_files="./usr/bin/maps-decrypt-log
 ./usr/bin/mapsview
 ./usr/lib/mapsview/Plugins/JournalPlugIn.so
 ./usr/lib/mapsview/mapsview
+./usr/lib/mapsview/plugins/AppleMapsMap.so
 ./usr/lib/mapsview/plugins/AppleMapsPlugIn.so
 ./usr/share/applications/mapsview.desktop
 ./usr/share/doc/mapsview/README.md

@@ -72,6 +72,27 @@ void MapPanel::SetShapes(MapShapes shapes)
     m_view->SetShapes(std::move(shapes));
 }
 
+void MapPanel::SetSelected(std::optional<int> id)
+{
+    m_view->SetSelected(id);
+}
+
+void MapPanel::CentreOn(int id)
+{
+    m_view->CentreOn(id);
+}
+
+void MapPanel::FitAll()
+{
+    m_view->FitAll();
+}
+
+void MapPanel::SetShapeClickedHandler(std::function<void(int id)> handler)
+{
+    disconnect(m_view, &MapView::ShapeClicked, this, nullptr);
+    connect(m_view, &MapView::ShapeClicked, this, std::move(handler));
+}
+
 QString MapPanel::Caption() const
 {
     return m_caption->text();

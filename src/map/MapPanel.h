@@ -1,5 +1,7 @@
 #pragma once
 
+#include "IMapPanel.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -11,15 +13,20 @@ class MapView;
 
 // The map with what it shows in words above it ("1,234 shown, 56 without a location") and
 // buttons to zoom and to fit every shape in view.
-class MapPanel final : public QWidget {
+class MapPanel final : public QWidget, public IMapPanel {
     Q_OBJECT
 
 public:
     explicit MapPanel(QWidget* parent = nullptr);
 
-    void SetShapes(MapShapes shapes);
+    QWidget* Widget() override { return this; }
+    void SetShapes(MapShapes shapes) override;
+    void SetSelected(std::optional<int> id) override;
+    void CentreOn(int id) override;
+    void FitAll() override;
+    QString Caption() const override;
+    void SetShapeClickedHandler(std::function<void(int id)> handler) override;
     MapView* View() const { return m_view; }
-    QString Caption() const;
 
 private:
     QLabel* m_caption;

@@ -5,9 +5,11 @@
 #include "RecordShapes.h"
 
 #include "CryptLog/log/Log.h"
-#include "map/MapPanel.h"
+#include "map/IMapPanel.h"
+#include "map/MapModule.h"
 #include "map/MapShapes.h"
-#include "map/MapView.h"
+#include "viewers/gui/NotificationMessage.h"
+#include "viewers/gui/NotificationPopupTimerWidget.h"
 #include "viewers/gui/StyleNames.h"
 #include "viewers/gui/StyleSheetManager.h"
 
@@ -36,6 +38,18 @@ bool& MapShownInThisProcess()
 {
     static bool shown = false;
     return shown;
+}
+
+void ShowNotice(QWidget* page, const QString& text)
+{
+    auto* popup = new viewers::gui::NotificationPopupTimerWidget(page);
+    auto* message = new viewers::gui::NotificationMessage(popup, 0);
+    message->SetText(text);
+    message->HideOpenButton();
+    popup->AddWidget(message);
+    QObject::connect(popup, &viewers::gui::NotificationPopup::HideFinished, popup, &QObject::deleteLater);
+    popup->SetTopParent();
+    popup->ShowAnimated();
 }
 
 QAbstractProxyModel* ProxyOf(const AppleMapsCategoryTableViewBase* view)
@@ -86,7 +100,7 @@ void AppleMapsMapBinder::OnCategoryShown(int category)
     m_category = category;
     ConnectView(found->second);
     if (m_panel)
-        m_panel->View()->FitAll();
+        m_panel->FitAll();
     ScheduleRefresh();
 }
 
@@ -123,19 +137,35 @@ void AppleMapsMapBinder::ShowMap(bool shown)
     MapShownInThisProcess() = shown;
     if (!shown) {
         if (m_panel)
-            m_panel->hide();
+            m_panel->Widget()->hide();
         return;
     }
     if (!m_panel) {
-        m_panel = new map::MapPanel(m_splitter);
-        m_panel->setObjectName(QStringLiteral("mapPanel"));
-        m_splitter->addWidget(m_panel);
+        m_panel = MakePanel();
+        if (!m_panel) {
+            m_toggle->setChecked(false);
+            return;
+        }
+        QWidget* widget = m_panel->Widget();
+        widget->setObjectName(QStringLiteral("mapPanel"));
+        m_splitter->addWidget(widget);
         m_splitter->setSizes({TableShare * m_splitter->width(), MapShare * m_splitter->width()});
-        connect(m_panel->View(), &map::MapView::ShapeClicked, this, &AppleMapsMapBinder::OnShapeClicked);
+        m_panel->SetShapeClickedHandler([this](int sourceRow) { OnShapeClicked(sourceRow); });
     }
-    m_panel->show();
-    m_panel->View()->FitAll();
+    m_panel->Widget()->show();
+    m_panel->FitAll();
     Refresh();
+}
+
+map::IMapPanel* AppleMapsMapBinder::MakePanel()
+{
+    QString error;
+    if (map::IMapPanel* panel = map::MakeMapPanel(map::MapModulePath(), m_splitter, error))
+        return panel;
+    LOG_ERROR << "The map's library cannot be loaded: " << error;
+    ShowNotice(qobject_cast<QWidget*>(parent()),
+               QCoreApplication::translate("cmn", "The map cannot be shown: its library cannot be loaded."));
+    return nullptr;
 }
 
 bool AppleMapsMapBinder::IsMapShown() const
@@ -165,7 +195,7 @@ void AppleMapsMapBinder::Refresh()
             AddRecordShape(shapes, m_category, proxy->mapToSource(proxy->index(row, 0)));
         m_panel->SetShapes(std::move(shapes));
         const QModelIndex current = proxy->mapToSource(m_view->currentIndex());
-        m_panel->View()->SetSelected(current.isValid() ? std::optional<int>(current.row()) : std::nullopt);
+        m_panel->SetSelected(current.isValid() ? std::optional<int>(current.row()) : std::nullopt);
     } catch (const std::exception& error) {
         LOG_ERROR << error.what();
     }
@@ -179,12 +209,12 @@ void AppleMapsMapBinder::OnCurrentRowChanged(const QModelIndex& current)
             return;
         const QModelIndex source = proxy->mapToSource(current);
         if (!source.isValid()) {
-            m_panel->View()->SetSelected(std::nullopt);
+            m_panel->SetSelected(std::nullopt);
             return;
         }
-        m_panel->View()->SetSelected(source.row());
+        m_panel->SetSelected(source.row());
         if (!m_selectingFromMap)
-            m_panel->View()->CentreOn(source.row());
+            m_panel->CentreOn(source.row());
     } catch (const std::exception& error) {
         LOG_ERROR << error.what();
     }

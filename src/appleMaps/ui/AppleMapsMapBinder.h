@@ -10,7 +10,7 @@ class QSplitter;
 class QToolButton;
 
 namespace map {
-class MapPanel;
+class IMapPanel;
 }
 
 namespace appleMaps::ui {
@@ -22,8 +22,8 @@ struct AppleMapsWidgetForm;
 // table shows, after date filter and search, and keeps the table's current row and the map's
 // highlighted shape in step: choosing a row centres the map on it, clicking a shape makes its
 // row current. A toggle button before the export button shows and hides the map; the choice
-// holds as long as the process (the viewer's window) lives. The map is built the first time it is
-// shown, and drawn only while it is shown.
+// holds as long as the process (the viewer's window) lives. The map and its library are loaded the
+// first time it is shown, and it is drawn only while it is shown.
 class AppleMapsMapBinder final : public QObject {
     Q_OBJECT
 
@@ -44,12 +44,14 @@ private:
     void ScheduleRefresh();
     void ConnectView(AppleMapsCategoryTableViewBase* view);
     void ShowMap(bool shown);
+    // Null when the map's library cannot be loaded: the user is told, and the toggle unchecks.
+    map::IMapPanel* MakePanel();
     bool IsMapShown() const;
 
     std::map<int, QPointer<AppleMapsCategoryTableViewBase>> m_views;
     QSplitter* m_splitter;
     QToolButton* m_toggle;
-    map::MapPanel* m_panel = nullptr;
+    map::IMapPanel* m_panel = nullptr;
     int m_category = -1;
     QPointer<AppleMapsCategoryTableViewBase> m_view;
     bool m_refreshScheduled = false;

@@ -641,5 +641,9 @@
         <source>%1 shown, %2 without a location</source>
         <translation>Показано: %1, без местоположения: %2</translation>
     </message>
+    <message>
+        <source>The map cannot be shown: its library cannot be loaded.</source>
+        <translation>Карту нельзя показать: не удалось загрузить её библиотеку.</translation>
+    </message>
 </context>
 </TS>
