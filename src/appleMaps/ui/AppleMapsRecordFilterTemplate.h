@@ -59,13 +59,14 @@ private:
         if (m_foldedFrom == records && m_folded.RecordCount() == records->size())
             return m_folded;
         m_folded = cmn::filter::FoldedTexts();
-        const auto recordTexts = [records](std::size_t record, cmn::filter::FoldedTextRun& run) {
-            AnySearchableText((*records)[record], [&run](const QString& text) {
-                run.AddText(text);
+        m_folded.ReserveRecords(records->size());
+        for (const Record& record : *records) {
+            m_folded.StartRecord();
+            AnySearchableText(record, [this](const QString& text) {
+                m_folded.AddText(text);
                 return false;
             });
-        };
-        m_folded = cmn::filter::FoldedTexts(records->size(), recordTexts);
+        }
         m_foldedFrom = records;
         return m_folded;
     }
