@@ -8,7 +8,6 @@
 #include "map/IMapPanel.h"
 #include "map/MapModule.h"
 #include "map/MapShapes.h"
-#include "viewers/gui/NotificationMessage.h"
 #include "viewers/gui/NotificationPopupTimerWidget.h"
 #include "viewers/gui/StyleNames.h"
 #include "viewers/gui/StyleSheetManager.h"
@@ -38,18 +37,6 @@ bool& MapShownInThisProcess()
 {
     static bool shown = false;
     return shown;
-}
-
-void ShowNotice(QWidget* page, const QString& text)
-{
-    auto* popup = new viewers::gui::NotificationPopupTimerWidget(page);
-    auto* message = new viewers::gui::NotificationMessage(popup, 0);
-    message->SetText(text);
-    message->HideOpenButton();
-    popup->AddWidget(message);
-    QObject::connect(popup, &viewers::gui::NotificationPopup::HideFinished, popup, &QObject::deleteLater);
-    popup->SetTopParent();
-    popup->ShowAnimated();
 }
 
 QAbstractProxyModel* ProxyOf(const AppleMapsCategoryTableViewBase* view)
@@ -163,8 +150,8 @@ map::IMapPanel* AppleMapsMapBinder::MakePanel()
     if (map::IMapPanel* panel = map::MakeMapPanel(map::MapModulePath(), m_splitter, error))
         return panel;
     LOG_ERROR << "The map's library cannot be loaded: " << error;
-    ShowNotice(qobject_cast<QWidget*>(parent()),
-               QCoreApplication::translate("cmn", "The map cannot be shown: its library cannot be loaded."));
+    const QString text = QCoreApplication::translate("cmn", "The map cannot be shown: its library cannot be loaded.");
+    viewers::gui::ShowNotification(qobject_cast<QWidget*>(parent()), text);
     return nullptr;
 }
 

@@ -28,7 +28,6 @@
 #include "pluginGui/StackedFilterWidget.h"
 #include "pluginGui/TabOrder.h"
 #include "viewers/gui/NoResultsWidget.h"
-#include "viewers/gui/NotificationMessage.h"
 #include "viewers/gui/NotificationPopupTimerWidget.h"
 
 #include <QCoreApplication>
@@ -441,15 +440,7 @@ void AppleMapsWidget::OnExportFinish(QString fileName)
         return;
     const QString text = QCoreApplication::translate("cmn", "Category %1 has been exported to %2")
                              .arg(GetCategoryName(m_toolbar->GetCurrentCategory()), fileName);
-    auto* popup = new viewers::gui::NotificationPopupTimerWidget(this);
-    auto* message = new viewers::gui::NotificationMessage(popup, NotificationReservedWidth);
-    message->SetText(text);
-    message->SetPath(fileName);
-    message->HideOpenButton();
-    popup->AddWidget(message);
-    connect(popup, &viewers::gui::NotificationPopup::HideFinished, popup, &QObject::deleteLater);
-    popup->SetTopParent();
-    popup->ShowAnimated();
+    viewers::gui::ShowNotification(this, text, NotificationReservedWidth, fileName);
 }
 
 void AppleMapsWidget::OnShowError(QString id, QString message)

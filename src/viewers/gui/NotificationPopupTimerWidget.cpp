@@ -1,6 +1,7 @@
 #include "NotificationPopupTimerWidget.h"
 
 #include "CryptLog/log/Log.h"
+#include "viewers/gui/NotificationMessage.h"
 #include "viewers/gui/StyleSheetManager.h"
 
 #include <QHBoxLayout>
@@ -63,6 +64,19 @@ void NotificationPopupTimerWidget::on_btnClose_clicked()
     } catch (const std::exception& exception) {
         LOG_ERROR << exception.what();
     }
+}
+
+void ShowNotification(QWidget* parent, const QString& text, int reservedWidth, const QString& path)
+{
+    auto* popup = new NotificationPopupTimerWidget(parent);
+    auto* message = new NotificationMessage(popup, reservedWidth);
+    message->SetText(text);
+    message->SetPath(path);
+    message->HideOpenButton();
+    popup->AddWidget(message);
+    QObject::connect(popup, &NotificationPopup::HideFinished, popup, &QObject::deleteLater);
+    popup->SetTopParent();
+    popup->ShowAnimated();
 }
 
 } // namespace viewers::gui

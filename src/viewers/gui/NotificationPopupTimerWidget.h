@@ -26,4 +26,8 @@ private:
     QTimer* m_hideTimer;
 };
 
+// Shows a message strip over `parent`'s window that goes by itself. reservedWidth: see
+// NotificationMessage; path: the file the message names, if any.
+void ShowNotification(QWidget* parent, const QString& text, int reservedWidth = 0, const QString& path = QString());
+
 } // namespace viewers::gui
