@@ -18,7 +18,11 @@ public:
     void AddText(const QString& text);
     std::size_t RecordCount() const { return m_recordStarts.size(); }
     // Memory is reserved for records still to come.
-    void ReserveRecords(std::size_t count) { m_recordStarts.reserve(count); }
+    void ReserveRecords(std::size_t count)
+    {
+        m_recordStarts.reserve(count);
+        m_expectedRecords = count;
+    }
 
     // Calls visit(units, length) for each text of the record, in the order added, with units a
     // const unsigned char* (Latin-1) or a const char16_t* (UTF-16), until visit answers true.
@@ -48,6 +52,11 @@ public:
     }
 
 private:
+    // False, adding nothing, for a text with a unit beyond ASCII.
+    bool AddAsciiText(const QString& text);
+    // Returns where the text's units go.
+    std::size_t AddHeader(std::size_t length, bool wide);
+
     // Each text starts with a header unit: its flags and, when short, its length in units; a long
     // length follows in two more units, low half first.
     static constexpr std::size_t WideFlag = 1;
@@ -55,9 +64,11 @@ private:
     static constexpr std::size_t HeaderLengthShift = 2;
     static constexpr std::size_t MaxShortLength = 0xFFFF >> HeaderLengthShift;
     static constexpr std::size_t MaxKeptScratch = 1 << 16;
+    static constexpr std::size_t SampleRecords = 1024;
 
     std::vector<char16_t> m_units;
     std::vector<std::size_t> m_recordStarts;
+    std::size_t m_expectedRecords = 0;
     std::u16string m_folded; // scratch, kept to spare an allocation per text
 };
 

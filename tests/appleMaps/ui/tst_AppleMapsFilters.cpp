@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("explored places: address") << 2 << "london" << "1:1|" << 1u;
         QTest::newRow("Cyrillic, case-insensitively") << 2 << "\u041a\u0418\u0407\u0412" << "1:1|" << 1u;
         QTest::newRow("micro sign folds as Greek mu") << 2 << "\u039c" << "0:1|" << 1u;
+        QTest::newRow("ASCII start of a wider text counts once") << 2 << "5 " << "0:1|" << 1u;
         QTest::newRow("directions searches: transport") << 3 << "drive" << "1:1|" << 1u;
         QTest::newRow("directions searches: end point") << 3 << "45.5000000 9.99" << "0:1|" << 1u;
     }
